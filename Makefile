@@ -1,0 +1,45 @@
+# The two commands: `make test` and `make run`. Everything else is a helper.
+JOBS ?= $(shell nproc)
+NATIVE := build/native
+ASAN := build/asan
+WIN := build/win
+
+.PHONY: test run deps native asan win test-native test-asan test-win monthdump bench clean
+
+test: deps test-native test-asan test-win
+	@echo "All builds tested."
+
+deps:
+	@tools/install-deps.sh
+
+native:
+	cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=Release >/dev/null
+	cmake --build $(NATIVE) -j $(JOBS)
+
+asan:
+	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DVELTRANO_SANITIZE=ON >/dev/null
+	cmake --build $(ASAN) -j $(JOBS) --target unit_tests
+
+win:
+	cmake -S . -B $(WIN) -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake >/dev/null
+	cmake --build $(WIN) -j $(JOBS)
+
+test-native: native
+	ctest --test-dir $(NATIVE) --output-on-failure -j $(JOBS)
+
+test-asan: asan
+	ctest --test-dir $(ASAN) --output-on-failure -j $(JOBS)
+
+test-win: win
+	tools/with-xvfb.sh ctest --test-dir $(WIN) --output-on-failure -j $(JOBS)
+
+monthdump: native
+
+bench: native
+	$(NATIVE)/tools/engine_bench
+
+run: deps native
+	$(NATIVE)/tools/monthdump --grid
+
+clean:
+	rm -rf build

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs what the builds and tests need on a Debian 12 machine, if missing.
+set -eu
+
+packages=(cmake make g++ mingw-w64 wine64 wine xvfb x11-apps imagemagick locales
+          fonts-wqy-zenhei libgtest-dev libbenchmark-dev)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -q
+  apt-get install -y -q "${missing[@]}"
+fi
+
+# Wine shows GBK text only with code page 936, which it takes from this locale.
+if ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf-\?8$'; then
+  sed -i 's/^# *\(zh_CN.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -q '^zh_CN.UTF-8 UTF-8' /etc/locale.gen || echo 'zh_CN.UTF-8 UTF-8' >> /etc/locale.gen
+  locale-gen
+fi

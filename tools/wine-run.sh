@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Runs a Windows program under Wine the way the project's tests need it:
+# a private prefix under build/, code page 936 (zh_CN.UTF-8), CJK font
+# replacements, no debug chatter, and a private Xvfb when no display is set.
+set -u
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+export WINEPREFIX="${VELTRANO_WINEPREFIX:-$root/build/wineprefix}"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
+
+mkdir -p "$(dirname "$WINEPREFIX")"
+
+# Without a display, run again inside a private one.
+if [ -z "${DISPLAY:-}" ]; then
+  exec "$root/tools/with-xvfb.sh" "$0" "$@"
+fi
+
+# Make the prefix once; parallel test runs wait for the first to finish.
+(
+  flock 9
+  if [ ! -f "$WINEPREFIX/.prepared" ]; then
+    wineboot -i >/dev/null 2>&1
+    for face in 宋体 SimSun 楷体_GB2312 楷体_gb2312; do
+      wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /t REG_SZ /d "WenQuanYi Zen Hei" /f >/dev/null 2>&1
+    done
+    wineserver -w
+    touch "$WINEPREFIX/.prepared"
+  fi
+) 9>"$WINEPREFIX.lock"
+
+wine "$@"
