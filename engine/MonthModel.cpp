@@ -23,9 +23,10 @@ bool FillMonth(std::uint16_t y, std::uint16_t m, MonthModel& model) {
     model.year = y;
     model.month = m;
     model.dayCount = count;
-    for (std::uint16_t i = 1; i <= count; ++i) {
+    int weekday = Weekday(y, m, 1);
+    for (std::uint16_t i = 1; i <= count; ++i, weekday = (weekday + 1) % 7) {
         DayCell& cell = model.days[i];
-        cell.weekday = static_cast<std::uint16_t>(Weekday(y, m, i));
+        cell.weekday = static_cast<std::uint16_t>(weekday);
         cell.lunar = lunar;
         lunar.NextDay();
         cell.festival = DayFestival(cell.lunar, m, i);
