@@ -26,7 +26,7 @@ constexpr std::array<std::uint32_t, 151> kYearTable = {
     0x07954, 0x06AA0, 0x0AD50, 0x05B52, 0x04B60, 0x0A6E6, 0x0A4E0, 0x0D260, 0x0EA65, 0x0D530,  // 2020
     0x05AA0, 0x076A3, 0x096D0, 0x04BD7, 0x04AD0, 0x0A4D0, 0x1D0B6, 0x0D250, 0x0D520, 0x0DD45,  // 2030
     0x0B5A0, 0x056D0, 0x055B2, 0x049B0, 0x0A577, 0x0A4B0, 0x0AA50, 0x1B255, 0x06D20, 0x0ADA0,  // 2040
-    0x14B63,                                                                                    // 2050
+    0x14B63,                                                                                   // 2050
 };
 static_assert(kYearTable.size() == kLastLunarYear - kFirstLunarYear + 1);
 
@@ -87,9 +87,9 @@ constexpr int kBaseDayNumber = DayNumber(1900, 1, 31);
 // 1900-01-31. Built at compile time from the year table, so a conversion is
 // two short table searches instead of a walk over up to 150 years.
 struct YearLayout {
-    std::int32_t newYear = 0;                // day of lunar 1st month, day 1
-    std::uint8_t monthCount = 0;             // 12, or 13 with a leap month
-    std::array<std::uint16_t, 14> start{};   // start[k]: offset of the k-th month; start[monthCount] = year length
+    std::int32_t newYear = 0;               // day of lunar 1st month, day 1
+    std::uint8_t monthCount = 0;            // 12, or 13 with a leap month
+    std::array<std::uint16_t, 14> start{};  // start[k]: offset of the k-th month; start[monthCount] = year length
 };
 
 constexpr int kLayoutCount = kLastLunarYear - kFirstLunarYear + 1;
@@ -137,8 +137,17 @@ bool IsLeapYear(std::int16_t year) { return IsLeap(year); }
 
 std::uint16_t GregorianMonthLength(std::uint16_t year, std::uint16_t month) {
     switch (month) {
-        case 1: case 3: case 5: case 7: case 8: case 10: case 12: return 31;
-        case 4: case 6: case 9: case 11: return 30;
+        case 1:
+        case 3:
+        case 5:
+        case 7:
+        case 8:
+        case 10:
+        case 12: return 31;
+        case 4:
+        case 6:
+        case 9:
+        case 11: return 30;
         case 2: return IsLeap(static_cast<std::int16_t>(year)) ? 29 : 28;
         default: return 0;
     }

@@ -15,15 +15,15 @@ inline constexpr int kLastLunarYear = 2050;
 
 // Gregorian dates the conversion covers: 1900-01-31 (lunar 1900-01-01)
 // through 2051-02-10 (lunar 2050-12-29).
-inline constexpr int kFirstConvertibleDays = 0;       // DaysBetween(1900-01-31, itself)
-inline constexpr int kLastConvertibleDays = 55162;    // DaysBetween(2051-02-10, 1900-01-31)
+inline constexpr int kFirstConvertibleDays = 0;     // DaysBetween(1900-01-31, itself)
+inline constexpr int kLastConvertibleDays = 55162;  // DaysBetween(2051-02-10, 1900-01-31)
 
 // Year-table queries. Years outside 1900..2050 read as a year of twelve
 // 29-day months without a leap month, so no lookup ever leaves the table.
-int LeapMonth(int year);                     // 0 (none) or 1..12
-int LunarMonthLength(int year, int month);   // 29 or 30
-int LeapMonthLength(int year);               // 0, 29 or 30
-int LunarYearLength(int year);               // 353..385 inside the table
+int LeapMonth(int year);                    // 0 (none) or 1..12
+int LunarMonthLength(int year, int month);  // 29 or 30
+int LeapMonthLength(int year);              // 0, 29 or 30
+int LunarYearLength(int year);              // 353..385 inside the table
 
 bool IsLeapYear(std::int16_t year);
 std::uint16_t GregorianMonthLength(std::uint16_t year, std::uint16_t month);  // 0 outside 1..12

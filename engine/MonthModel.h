@@ -16,19 +16,19 @@ inline constexpr int kFirstShownYear = 1900, kFirstShownMonth = 2;
 inline constexpr int kLastShownYear = 2049, kLastShownMonth = 12;
 
 struct DayCell {
-    std::uint16_t weekday = 0;          // 0 = Sunday
+    std::uint16_t weekday = 0;  // 0 = Sunday
     LunarDate lunar;
-    std::uint16_t termMark = 0;         // 0 none, 1 first term of the month, 2 second
-    char label[18] = {};                // NUL-terminated GBK
-    const char* festival = nullptr;     // festival name or null
-    std::uint8_t monthNameShown = 0;    // 1 when label is the lunar month's name
+    std::uint16_t termMark = 0;       // 0 none, 1 first term of the month, 2 second
+    char label[18] = {};              // NUL-terminated GBK
+    const char* festival = nullptr;   // festival name or null
+    std::uint8_t monthNameShown = 0;  // 1 when label is the lunar month's name
 };
 
 struct MonthModel {
     std::uint16_t year = 0;
     std::uint16_t month = 0;
     std::uint16_t dayCount = 0;
-    DayCell days[32];                   // days[1..dayCount]; days[0] unused
+    DayCell days[32];  // days[1..dayCount]; days[0] unused
     YearTitleText yearTitle;
     // Lunar month numbers (1..12, no leap flag) of the first and last day,
     // and of the month between them when the Gregorian month touches three

@@ -12,7 +12,8 @@ constexpr std::uint8_t kSolarTermTable[kTableYears * 72] = {
 
 constexpr bool DaysInRange() {
     for (int i = 0; i < kTableYears * 72; i += 3)
-        if (kSolarTermTable[i] < 3 || kSolarTermTable[i] > 24 || kSolarTermTable[i + 1] > 23 || kSolarTermTable[i + 2] > 60)
+        if (kSolarTermTable[i] < 3 || kSolarTermTable[i] > 24 || kSolarTermTable[i + 1] > 23 ||
+            kSolarTermTable[i + 2] > 60)
             return false;
     return true;
 }

@@ -27,7 +27,10 @@ ZodiacText ZodiacName(short year) {
 
 YearTitleText YearTitle(int first, int last) {
     YearTitleText title;
-    title.Append(GanZhiName(first - 1864).c_str()).Append("【").Append(ZodiacName(static_cast<short>(first)).c_str()).Append("】年");
+    title.Append(GanZhiName(first - 1864).c_str())
+        .Append("【")
+        .Append(ZodiacName(static_cast<short>(first)).c_str())
+        .Append("】年");
     if (last != first) {
         title.Append("－").Append(GanZhiName(last - 1864).c_str()).Append("【");
         title.Append(ZodiacName(static_cast<short>(last)).c_str()).Append("】年");

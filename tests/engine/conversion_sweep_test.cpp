@@ -71,7 +71,8 @@ template <typename Visit>
 void ForEachConvertibleDay(Visit visit) {
     for (int y = 1900; y <= 2051; ++y)
         for (int m = 1; m <= 12; ++m)
-            for (int d = 1; d <= GregorianMonthLength(static_cast<std::uint16_t>(y), static_cast<std::uint16_t>(m)); ++d)
+            for (int d = 1; d <= GregorianMonthLength(static_cast<std::uint16_t>(y), static_cast<std::uint16_t>(m));
+                 ++d)
                 if (IsConvertible(y, m, d)) visit(y, m, d);
 }
 

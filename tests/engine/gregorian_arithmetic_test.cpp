@@ -39,13 +39,14 @@ TEST(GregorianArithmetic, MatchesStandardCalendarOverEveryDay) {
         const bool leap = chr::year{y}.is_leap();
         ASSERT_EQ(IsLeapYear(static_cast<std::int16_t>(y)), leap) << y;
         for (int m = 1; m <= 12; ++m) {
-            const unsigned length = static_cast<unsigned>(
-                (chr::year{y} / chr::month{static_cast<unsigned>(m)} / chr::last).day());
+            const unsigned length =
+                static_cast<unsigned>((chr::year{y} / chr::month{static_cast<unsigned>(m)} / chr::last).day());
             ASSERT_EQ(GregorianMonthLength(static_cast<std::uint16_t>(y), static_cast<std::uint16_t>(m)), length);
             for (int d = 1; d <= static_cast<int>(length); ++d) {
                 const chr::sys_days day = Civil(y, m, d);
                 ASSERT_EQ(DaysBetween(y, m, d, 1900, 1, 31), (day - base).count()) << y << '-' << m << '-' << d;
-                ASSERT_EQ(Weekday(static_cast<std::uint16_t>(y), static_cast<std::uint16_t>(m), static_cast<std::uint16_t>(d)),
+                ASSERT_EQ(Weekday(static_cast<std::uint16_t>(y), static_cast<std::uint16_t>(m),
+                                  static_cast<std::uint16_t>(d)),
                           static_cast<int>(chr::weekday{day}.c_encoding()))
                     << y << '-' << m << '-' << d;
             }
@@ -59,11 +60,12 @@ TEST(GregorianArithmetic, ConvertibleRangeIsExactlyTheTableRange) {
         bool convertible;
     };
     const Case cases[] = {
-        {1900, 1, 30, false}, {1900, 1, 31, true},  {2051, 2, 10, true}, {2051, 2, 11, false},
-        {2024, 2, 30, false}, {2023, 2, 29, false}, {2024, 2, 29, true}, {2024, 13, 1, false},
+        {1900, 1, 30, false}, {1900, 1, 31, true},  {2051, 2, 10, true},   {2051, 2, 11, false},
+        {2024, 2, 30, false}, {2023, 2, 29, false}, {2024, 2, 29, true},   {2024, 13, 1, false},
         {2024, 0, 1, false},  {2024, 1, 0, false},  {1899, 12, 31, false}, {2100, 1, 1, false},
     };
-    for (const Case& c : cases) EXPECT_EQ(IsConvertible(c.y, c.m, c.d), c.convertible) << c.y << '-' << c.m << '-' << c.d;
+    for (const Case& c : cases)
+        EXPECT_EQ(IsConvertible(c.y, c.m, c.d), c.convertible) << c.y << '-' << c.m << '-' << c.d;
 }
 
 }  // namespace

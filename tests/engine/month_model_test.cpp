@@ -18,9 +18,9 @@ MonthModel Fill(int y, int m) {
 TEST(MonthModel, February2024) {
     const MonthModel model = Fill(2024, 2);
     ASSERT_EQ(model.dayCount, 29);
-    const char* const labels[30] = {nullptr, "廿二", "廿三", "廿四", "立春", "廿六", "廿七", "廿八", "廿九", "除夕", "春节",
-                                    "初二", "初三", "初四", "初五", "初六", "初七", "初八", "初九", "雨水", "十一",
-                                    "十二", "十三", "十四", "元宵节", "十六", "十七", "十八", "十九", "二十"};
+    const char* const labels[30] = {nullptr, "廿二", "廿三", "廿四", "立春",   "廿六", "廿七", "廿八", "廿九", "除夕",
+                                    "春节",  "初二", "初三", "初四", "初五",   "初六", "初七", "初八", "初九", "雨水",
+                                    "十一",  "十二", "十三", "十四", "元宵节", "十六", "十七", "十八", "十九", "二十"};
     for (int i = 1; i <= 29; ++i) EXPECT_STREQ(model.days[i].label, labels[i]) << i;
     EXPECT_EQ(model.days[1].weekday, 4);
     EXPECT_EQ(model.days[1].lunar.year, 2023);
@@ -78,8 +78,9 @@ TEST(MonthModel, YearTitles) {
         const char* title;
     };
     const Case cases[] = {
-        {2024, 1, "癸卯【免】年"}, {2022, 2, "壬寅【虎】年"}, {2022, 1, "辛丑【牛】年"},
-        {1984, 2, "癸亥【猪】年－甲子【鼠】年"}, {1900, 2, "庚子【鼠】年"},
+        {2024, 1, "癸卯【免】年"}, {2022, 2, "壬寅【虎】年"},
+        {2022, 1, "辛丑【牛】年"}, {1984, 2, "癸亥【猪】年－甲子【鼠】年"},
+        {1900, 2, "庚子【鼠】年"},
     };
     for (const Case& c : cases) EXPECT_EQ(Fill(c.y, c.m).yearTitle, c.title) << c.y << '-' << c.m;
 }

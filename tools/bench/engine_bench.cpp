@@ -18,7 +18,8 @@ std::vector<Ymd> AllDays() {
     std::vector<Ymd> days;
     for (int y = 1900; y <= 2051; ++y)
         for (int m = 1; m <= 12; ++m)
-            for (int d = 1; d <= GregorianMonthLength(static_cast<std::uint16_t>(y), static_cast<std::uint16_t>(m)); ++d)
+            for (int d = 1; d <= GregorianMonthLength(static_cast<std::uint16_t>(y), static_cast<std::uint16_t>(m));
+                 ++d)
                 if (IsConvertible(y, m, d)) days.push_back({y, m, d});
     return days;
 }

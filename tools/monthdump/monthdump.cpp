@@ -57,9 +57,9 @@ void PrintDays(const MonthModel& model) {
     for (int i = 1; i <= model.dayCount; ++i) {
         const DayCell& c = model.days[i];
         const std::string festival = c.festival ? Utf8()(c.festival) : "-";
-        std::printf("%04d-%02d-%02d\t%d\t%d-%d-%d\t%d\t%d\t%d\t%d\t%s\t%s\t%d\n", model.year, model.month, i,
-                    c.weekday, c.lunar.year, c.lunar.month, c.lunar.day, c.lunar.isLeap, c.lunar.pairedMonth,
-                    c.lunar.monthLength, c.termMark, festival.c_str(), Utf8()(c.label).c_str(), c.monthNameShown);
+        std::printf("%04d-%02d-%02d\t%d\t%d-%d-%d\t%d\t%d\t%d\t%d\t%s\t%s\t%d\n", model.year, model.month, i, c.weekday,
+                    c.lunar.year, c.lunar.month, c.lunar.day, c.lunar.isLeap, c.lunar.pairedMonth, c.lunar.monthLength,
+                    c.termMark, festival.c_str(), Utf8()(c.label).c_str(), c.monthNameShown);
     }
     std::printf("#\t%04d-%02d\t%s\n", model.year, model.month, Utf8()(model.yearTitle.c_str()).c_str());
 }
