@@ -2,7 +2,7 @@
 # Installs what the builds and tests need on a Debian 12 machine, if missing.
 set -eu
 
-packages=(cmake make g++ python3 mingw-w64 wine64 wine xvfb x11-apps imagemagick locales
+packages=(cmake make g++ python3 python3-ephem mingw-w64 wine64 wine xvfb x11-apps imagemagick locales
           fonts-wqy-zenhei libgtest-dev libbenchmark-dev)
 
 missing=()
