@@ -1,0 +1,90 @@
+// A very small TCP socket layer for the headline client: Winsock 2.2 in the
+// Windows build, POSIX sockets in the native build. Only what one HTTP
+// exchange needs: start-up, an IPv4 lookup, a connect with a time limit,
+// send, receive with a time limit, shutdown and close.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace news {
+
+// The operating system's socket handle (a SOCKET or a file descriptor).
+using NativeSocket = std::uintptr_t;
+inline constexpr NativeSocket kNoSocket = ~NativeSocket{0};
+
+// Starts the socket library for as long as the object lives (WSAStartup
+// 2.2 on Windows; nothing to do elsewhere).
+class SocketLibrary {
+public:
+    SocketLibrary();
+    ~SocketLibrary();
+    SocketLibrary(const SocketLibrary&) = delete;
+    SocketLibrary& operator=(const SocketLibrary&) = delete;
+
+    bool Started() const { return started_; }
+
+private:
+    bool started_ = false;
+};
+
+struct Ipv4Address {
+    std::uint8_t octets[4] = {};  // network order: 127, 0, 0, 1
+};
+
+// First IPv4 address the system's lookup gives for `host` (a name or a
+// dotted address); false when there is none.
+bool ResolveIPv4(const char* host, Ipv4Address& address);
+
+// Milliseconds of a clock that never goes back, for time limits.
+std::int64_t MonotonicMilliseconds();
+
+enum class ReceiveStatus {
+    Data,      // `count` bytes arrived
+    Closed,    // the peer closed its side; nothing more will come
+    TimedOut,  // nothing arrived within the time limit
+    Failed,    // the connection broke
+};
+
+struct ReceiveResult {
+    ReceiveStatus status = ReceiveStatus::Failed;
+    std::size_t count = 0;
+};
+
+// An owned TCP socket, closed when the object goes away. Move-only.
+class Socket {
+public:
+    Socket() = default;
+    explicit Socket(NativeSocket handle) : handle_(handle) {}
+    ~Socket() { Close(); }
+    Socket(Socket&& other) noexcept;
+    Socket& operator=(Socket&& other) noexcept;
+    Socket(const Socket&) = delete;
+    Socket& operator=(const Socket&) = delete;
+
+    // A new IPv4 stream socket; not open when the system refuses one.
+    static Socket OpenTcp();
+
+    bool IsOpen() const { return handle_ != kNoSocket; }
+    NativeSocket Native() const { return handle_; }
+
+    // Connects without blocking the caller for longer than `timeoutMs`;
+    // false when refused, unreachable or not answered in time. The socket
+    // is blocking again afterwards.
+    bool Connect(const Ipv4Address& address, std::uint16_t port, int timeoutMs);
+
+    // One send call; the number of bytes the system took, or -1.
+    long Send(const char* data, std::size_t length);
+
+    // Waits up to `timeoutMs` for data and takes at most `capacity` (> 0) bytes.
+    ReceiveResult Receive(char* buffer, std::size_t capacity, int timeoutMs);
+
+    // Ends both directions; the handle stays open until Close.
+    void ShutdownBoth();
+    void Close();
+
+private:
+    NativeSocket handle_ = kNoSocket;
+};
+
+}  // namespace news
