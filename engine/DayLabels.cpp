@@ -89,9 +89,9 @@ DayLabelResult DayLabel(const char* festival, int termMark, int gregorianMonth, 
     } else if (termMark == 1 || termMark == 2) {
         result.label.Append(SolarTermName(gregorianMonth, termMark));
     } else if (d.day != 1) {
-        result.label.Append(LunarDayName(static_cast<std::uint16_t>(d.day)).c_str());
+        result.label.Append(LunarDayName(static_cast<std::uint16_t>(d.day)));
     } else {
-        result.label.Append(LunarMonthName(static_cast<std::uint16_t>(d.month), d.isLeap).c_str())
+        result.label.Append(LunarMonthName(static_cast<std::uint16_t>(d.month), d.isLeap))
             .Append("月")
             .Append(d.monthLength == 30 ? "大" : "小");
         result.monthNameShown = true;

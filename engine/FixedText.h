@@ -22,13 +22,11 @@ public:
     static constexpr std::size_t capacity() { return Capacity - 1; }
 
     // Appends as much of `s` as fits; the text always stays NUL-terminated.
-    FixedText& Append(const char* s) {
-        std::size_t n = std::strlen(s);
-        if (n > capacity() - length_) n = capacity() - length_;
-        std::memcpy(text_ + length_, s, n);
-        length_ += n;
-        text_[length_] = '\0';
-        return *this;
+    FixedText& Append(const char* s) { return AppendBytes(s, std::strlen(s)); }
+
+    template <std::size_t Other>
+    FixedText& Append(const FixedText<Other>& other) {
+        return AppendBytes(other.c_str(), other.size());
     }
 
     // Appends `n` raw bytes (for example one two-byte GBK character).

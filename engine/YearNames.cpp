@@ -27,13 +27,13 @@ ZodiacText ZodiacName(short year) {
 
 YearTitleText YearTitle(int first, int last) {
     YearTitleText title;
-    title.Append(GanZhiName(first - 1864).c_str())
+    title.Append(GanZhiName(first - 1864))
         .Append("【")
-        .Append(ZodiacName(static_cast<short>(first)).c_str())
+        .Append(ZodiacName(static_cast<short>(first)))
         .Append("】年");
     if (last != first) {
-        title.Append("－").Append(GanZhiName(last - 1864).c_str()).Append("【");
-        title.Append(ZodiacName(static_cast<short>(last)).c_str()).Append("】年");
+        title.Append("－").Append(GanZhiName(last - 1864)).Append("【");
+        title.Append(ZodiacName(static_cast<short>(last))).Append("】年");
     }
     return title;
 }
