@@ -1,6 +1,7 @@
 // A save that fails leaves the previous file exactly as it was and no
 // temporary file behind, and reports the failure.
 #include "notes/NoteFiles.h"
+#include "notes/NoteStore.h"
 
 #include "scratch_dir.h"
 
@@ -11,6 +12,7 @@
 
 namespace {
 
+using notes::CNoteStore;
 using notes::ScopedWriteFailure;
 using notes::WriteStep;
 using notes_test::FileContents;
@@ -61,6 +63,84 @@ TEST_F(CrashSafeSave, AFailedFirstWriteLeavesNoFileAtAll) {
         EXPECT_EQ(notes::WriteWholeFile(path.c_str(), "x", 1), -1);
         EXPECT_EQ(scratch.FileCount(), 0);
     }
+}
+
+TEST_F(CrashSafeSave, SetReportsAFailedSaveAndKeepsTheNoteInMemory) {
+    CNoteStore store;
+    store.Open(2024, 9);
+    ASSERT_EQ(store.Set(9, "old note", 8, 0), 0);
+    const Bytes saved = FileContents(store.FileName());
+
+    for (const StepCase& c : kEveryStep) {
+        SCOPED_TRACE(c.name);
+        {
+            ScopedWriteFailure failure(c.step);
+            EXPECT_EQ(store.Set(9, "new note", 8, 0), -1);
+        }
+        EXPECT_STREQ(store.Slot(9).Text(), "new note");
+        EXPECT_EQ(FileContents(store.FileName()), saved);
+        EXPECT_EQ(scratch.FileCount(), 1);
+        ASSERT_EQ(store.Set(9, "old note", 8, 0), 0);
+    }
+
+    // The next successful save writes what memory holds.
+    {
+        ScopedWriteFailure failure(WriteStep::Replace);
+        ASSERT_EQ(store.Set(10, "second", 6, 0), -1);
+    }
+    ASSERT_EQ(store.Save(), 0);
+    CNoteStore reopened;
+    reopened.Open(2024, 9);
+    EXPECT_STREQ(reopened.Slot(9).Text(), "old note");
+    EXPECT_STREQ(reopened.Slot(10).Text(), "second");
+}
+
+TEST_F(CrashSafeSave, A70000ByteTextIsRefusedAndThePreviousNoteRemains) {
+    CNoteStore store;
+    store.Open(2024, 10);
+    ASSERT_EQ(store.Set(1, "keep me", 7, notes::CustomColourBit | 0x42), 0);
+    const Bytes saved = FileContents(store.FileName());
+
+    const std::string huge(70000, 'x');
+    EXPECT_EQ(store.Set(1, huge.c_str(), huge.size(), 0), -1);
+    EXPECT_STREQ(store.Slot(1).Text(), "keep me");
+    EXPECT_EQ(store.Slot(1).ColourWord(), notes::CustomColourBit | 0x42);
+    EXPECT_EQ(FileContents(store.FileName()), saved);
+
+    // 65,536 bytes would wrap to 0 in the record's length: refused as well.
+    const std::string wraps(65536, 'y');
+    EXPECT_EQ(store.Set(2, wraps.c_str(), wraps.size(), 0), -1);
+    EXPECT_FALSE(store.Slot(2).HoldsText());
+    EXPECT_EQ(FileContents(store.FileName()), saved);
+}
+
+TEST_F(CrashSafeSave, TheLongestNoteIsStoredWhole) {
+    const std::string longest(notes::kMaxNoteLength, '\xB0');
+    CNoteStore store;
+    store.Open(2024, 11);
+    ASSERT_EQ(store.Set(30, longest.c_str(), longest.size(), 0), 0);
+    EXPECT_EQ(FileContents(store.FileName()).size(), 2u + 8u + 65535u);
+
+    CNoteStore reopened;
+    EXPECT_EQ(reopened.Open(2024, 11), 0);
+    EXPECT_EQ(std::string(reopened.Slot(30).Text(), reopened.Slot(30).Length()), longest);
+}
+
+TEST_F(CrashSafeSave, RealRefusalsAreReportedToo) {
+    // No such folder: nothing can be created.
+    const std::string noFolder = notes_test::PathOf("missing", "file");
+    EXPECT_EQ(notes::WriteWholeFile(noFolder.c_str(), "x", 1), -1);
+
+    // A folder stands where the file should go: the replace step fails.
+    ASSERT_EQ(notes::EnsureDir("日历"), 0);
+    ASSERT_EQ(notes::EnsureDir("202401"), 0);
+    ASSERT_EQ(notes::EnsureDir(".."), 0);
+    ASSERT_EQ(notes::EnsureDir(".."), 0);
+    CNoteStore store;
+    store.Open(2024, 1);
+    EXPECT_EQ(store.Set(1, "x", 1, 0), -1);
+    EXPECT_STREQ(store.Slot(1).Text(), "x");
+    EXPECT_EQ(scratch.FileCount(), 0);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
-// The file utilities: entering folders, whole-file reads and removal.
+// The file utilities: entering folders, whole-file reads, removal, and the
+// names of the note files.
 #include "notes/NoteFiles.h"
+#include "notes/NoteStore.h"
 
 #include "scratch_dir.h"
 
@@ -14,12 +16,41 @@ namespace {
 using notes_test::FileContents;
 using Bytes = std::vector<unsigned char>;
 
+const std::string kCalendarGbk = "\xC8\xD5\xC0\xFA";  // 日历
+
 TEST(NoteFiles, PathsUseThePlatformSeparator) {
 #ifdef _WIN32
     EXPECT_EQ(notes::kPathSeparator, '\\');
 #else
     EXPECT_EQ(notes::kPathSeparator, '/');
 #endif
+}
+
+TEST(NoteFiles, NoteFileNamesAreGbkUnderTheCalendarFolder) {
+    notes_test::ScratchDir scratch;
+    notes_test::MakeNoteFolders();
+    struct Case {
+        int year, month;  // year -1: the week file
+        const char* leaf;
+    };
+    const Case cases[] = {{2006, 12, "200612"}, {2024, 1, "202401"}, {1, 1, "101"},
+                          {1, 12, "112"},       {0, 3, "003"},       {-1, 0, "week"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.leaf);
+        notes::CNoteStore store;
+        if (c.year < 0)
+            store.OpenWeekly();
+        else
+            store.Open(c.year, c.month);
+        const std::string expected = kCalendarGbk + notes::kPathSeparator + c.leaf;
+        EXPECT_EQ(std::string(store.FileName()), expected);
+
+        ASSERT_EQ(store.Set(1, "x", 1, 0), 0);
+        bool exists = false;
+        FileContents(expected, &exists);
+        EXPECT_TRUE(exists);
+    }
+    EXPECT_EQ(scratch.FileCount(), 6);
 }
 
 TEST(NoteFiles, EnsureDirEntersAndCreatesFolders) {
@@ -70,6 +101,16 @@ TEST(NoteFiles, RemoveFileSucceedsWhenNoFileIsLeft) {
     ASSERT_EQ(notes::EnsureDir("folder"), 0);
     ASSERT_EQ(notes::EnsureDir(".."), 0);
     EXPECT_EQ(notes::RemoveFile("folder"), -1);
+}
+
+TEST(NoteFiles, DeletingAStoreWhoseFileIsAFolderFails) {
+    notes_test::ScratchDir scratch;
+    notes_test::MakeNoteFolders();
+    notes::CNoteStore store;
+    store.Open(2030, 5);
+    ASSERT_EQ(notes::EnsureDir(store.FileName()), 0);  // a folder named like the file
+    ASSERT_EQ(notes::EnsureDir(notes_test::PathOf("..", "..").c_str()), 0);
+    EXPECT_EQ(store.Save(), -1);  // nothing to write, and the "file" cannot go
 }
 
 }  // namespace
