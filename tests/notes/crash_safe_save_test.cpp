@@ -1,5 +1,6 @@
 // A save that fails leaves the previous file exactly as it was and no
 // temporary file behind, and reports the failure.
+#include "notes/MemoFile.h"
 #include "notes/NoteFiles.h"
 #include "notes/NoteStore.h"
 
@@ -124,6 +125,17 @@ TEST_F(CrashSafeSave, TheLongestNoteIsStoredWhole) {
     CNoteStore reopened;
     EXPECT_EQ(reopened.Open(2024, 11), 0);
     EXPECT_EQ(std::string(reopened.Slot(30).Text(), reopened.Slot(30).Length()), longest);
+}
+
+TEST_F(CrashSafeSave, AFailedMemoSaveKeepsTheOldMemo) {
+    ASSERT_EQ(notes::SaveMemo("default", "first", 5), 0);
+    for (const StepCase& c : kEveryStep) {
+        SCOPED_TRACE(c.name);
+        ScopedWriteFailure failure(c.step);
+        EXPECT_EQ(notes::SaveMemo("default", "firsts", 6), -1);
+        EXPECT_EQ(notes::LoadMemo("default"), "first");
+        EXPECT_EQ(scratch.FileCount(), 1);
+    }
 }
 
 TEST_F(CrashSafeSave, RealRefusalsAreReportedToo) {
