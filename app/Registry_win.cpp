@@ -1,0 +1,124 @@
+#include "app/Registry.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include <windows.h>
+
+namespace app {
+
+namespace {
+
+// Owns one open registry key and closes it when it goes.
+class RegKey {
+public:
+    RegKey() = default;
+    ~RegKey() { Close(); }
+    RegKey(RegKey&& other) noexcept : key_(other.key_) { other.key_ = nullptr; }
+    RegKey& operator=(RegKey&& other) noexcept {
+        if (this != &other) {
+            Close();
+            key_ = other.key_;
+            other.key_ = nullptr;
+        }
+        return *this;
+    }
+    RegKey(const RegKey&) = delete;
+    RegKey& operator=(const RegKey&) = delete;
+
+    static RegKey Open(const char* subkey, REGSAM access) {
+        RegKey key;
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, subkey, 0, access, &key.key_) != ERROR_SUCCESS) key.key_ = nullptr;
+        return key;
+    }
+
+    static RegKey Create(const char* subkey, REGSAM access) {
+        RegKey key;
+        if (RegCreateKeyExA(HKEY_CURRENT_USER, subkey, 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr, &key.key_,
+                            nullptr) != ERROR_SUCCESS)
+            key.key_ = nullptr;
+        return key;
+    }
+
+    explicit operator bool() const { return key_ != nullptr; }
+    HKEY get() const { return key_; }
+
+private:
+    void Close() {
+        if (key_) RegCloseKey(key_);
+        key_ = nullptr;
+    }
+
+    HKEY key_ = nullptr;
+};
+
+int SetText(const RegKey& key, const char* valueName, const char* text) {
+    const DWORD size = static_cast<DWORD>(std::strlen(text) + 1);
+    const LONG result = RegSetValueExA(key.get(), valueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(text), size);
+    return result == ERROR_SUCCESS ? 0 : -1;
+}
+
+}  // namespace
+
+int ReadRegString(const char* subkey, const char* valueName, char* buffer, std::size_t bufferSize) {
+    if (bufferSize == 0) return -1;
+    buffer[0] = '\0';
+    const RegKey key = RegKey::Open(subkey, KEY_QUERY_VALUE);
+    if (!key) return -1;
+    // One byte is kept back for a terminator the stored data may lack.
+    DWORD size = static_cast<DWORD>(bufferSize - 1);
+    if (RegQueryValueExA(key.get(), valueName, nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &size) !=
+        ERROR_SUCCESS) {
+        buffer[0] = '\0';
+        return -1;
+    }
+    buffer[size] = '\0';
+    return 0;
+}
+
+int WriteRegString(const char* subkey, const char* valueName, const char* text) {
+    const RegKey key = RegKey::Create(subkey, KEY_SET_VALUE);
+    if (!key) return -1;
+    return SetText(key, valueName, text);
+}
+
+int WriteSettingNumber(const char* valueName, int number) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%d", number);
+    return WriteRegString(kSettingsKey, valueName, text);
+}
+
+int SetAutostart(int on, const char* valueName) {
+    if (on == 1) {
+        char path[MAX_PATH] = {};
+        const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+        if (length == 0 || length >= sizeof path) return -1;  // no path, or a cut one
+        // A fresh profile may not have the Run key yet.
+        const RegKey key = RegKey::Create(kAutostartKey, KEY_SET_VALUE);
+        if (!key) return -1;
+        return SetText(key, valueName, path);
+    }
+    const RegKey key = RegKey::Open(kAutostartKey, KEY_SET_VALUE);
+    if (!key) return 0;  // no Run key, so no value either
+    const LONG result = RegDeleteValueA(key.get(), valueName);
+    return (result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND) ? 0 : -1;
+}
+
+AutostartCheck EnsureAutostart() {
+    char path[MAX_PATH] = {};
+    const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+    if (length == 0 || length >= sizeof path) return AutostartCheck::Failed;
+
+    char registered[kSettingTextSize] = {};
+    // Case matters: a path differing only in letter case is written again.
+    if (ReadRegString(kAutostartKey, kAutostartValue, registered, sizeof registered) == 0 &&
+        std::strcmp(registered, path) == 0)
+        return AutostartCheck::AlreadyRegistered;
+    return SetAutostart(1, kAutostartValue) == 0 ? AutostartCheck::Registered : AutostartCheck::Failed;
+}
+
+int RegistrySettings::Read(const char* valueName, char* buffer, std::size_t bufferSize) const {
+    return ReadRegString(kSettingsKey, valueName, buffer, bufferSize);
+}
+
+}  // namespace app

@@ -1,0 +1,60 @@
+// The settings kept in the current user's registry, and how their texts
+// turn into the values the windows use. Everything here is portable; the
+// registry itself is reached through a SettingsReader (Registry.h on Windows).
+#pragma once
+
+#include <cstddef>
+
+namespace app {
+
+// Under HKEY_CURRENT_USER.
+inline constexpr char kSettingsKey[] = "SOFTWARE\\Quorvex\\Veltrano";
+inline constexpr char kAutostartKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+inline constexpr char kAutostartValue[] = "Veltrano";
+
+// Values of the settings key, all decimal text.
+inline constexpr char kPosXValue[] = "PosX";
+inline constexpr char kPosYValue[] = "PosY";
+inline constexpr char kMemoShowValue[] = "MemoShow";
+inline constexpr char kMemoXValue[] = "MemoX";
+inline constexpr char kMemoYValue[] = "MemoY";
+
+inline constexpr int kDefaultPosX = 500;
+inline constexpr int kDefaultPosY = 300;
+
+// Room for one value's text read from the registry, terminator included.
+inline constexpr std::size_t kSettingTextSize = 256;
+
+// The number a text starts with: an optional sign, then decimal digits. Text
+// that does not start so gives 0; a number beyond the int range saturates at
+// INT_MIN or INT_MAX.
+int ParseLeadingDecimal(const char* text);
+
+struct ScreenPoint {
+    int x = 0;
+    int y = 0;
+    friend bool operator==(const ScreenPoint&, const ScreenPoint&) = default;
+};
+
+// Reads the text of one value of the settings key.
+class SettingsReader {
+public:
+    virtual ~SettingsReader() = default;
+    // Copies the value's text, NUL-terminated, into `buffer`. 0, or -1 when
+    // it cannot be read (no key, no value, too long for `bufferSize`).
+    virtual int Read(const char* valueName, char* buffer, std::size_t bufferSize) const = 0;
+};
+
+// Where the main window starts: (500, 300) unless PosX can be read; PosY is
+// read only after PosX. A negative coordinate becomes 0, so the window
+// never starts above or left of the screen.
+ScreenPoint ReadMainWindowPos(const SettingsReader& settings);
+
+// Where the memo pad starts: `fallback` unless MemoX can be read; MemoY is
+// read only after MemoX. Negative coordinates are kept.
+ScreenPoint ReadMemoPadPos(const SettingsReader& settings, ScreenPoint fallback);
+
+// Whether the memo pad is shown: MemoShow reads as exactly 1.
+bool ReadMemoShown(const SettingsReader& settings);
+
+}  // namespace app

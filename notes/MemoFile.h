@@ -1,0 +1,22 @@
+// The memo pad's file: "备忘\<name>" holding exactly the memo's bytes (GBK,
+// CR LF line breaks), with no header and no terminator. An empty memo has
+// no file.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace notes {
+
+// The name of the one memo the pad keeps.
+inline constexpr char kDefaultMemoName[] = "default";
+
+// Writes the memo, or deletes its file when `length` is 0. The write is as
+// safe as WriteWholeFile: 0 when the disk holds the memo, -1 otherwise.
+int SaveMemo(const char* name, const char* bytes, std::size_t length);
+
+// The memo's text: the file's bytes up to the first NUL, as the edit control
+// shows them; empty when there is no file.
+std::string LoadMemo(const char* name);
+
+}  // namespace notes

@@ -1,0 +1,48 @@
+// Whole-file reads and writes for the note and memo files.
+//
+// Paths are narrow GBK text relative to the current directory (the notes
+// folder, entered once at start-up). A write never destroys what was on
+// disk: the new bytes go to a temporary file beside the target, are flushed
+// to the disk and then replace the old file in one step. If any step fails
+// the old file stays exactly as it was and the temporary file is removed.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+
+namespace notes {
+
+// The platform's path separator: '\\' on Windows, '/' elsewhere.
+extern const char kPathSeparator;
+
+// Enters `path`, creating it first when it cannot be entered.
+// 0 when the current directory is now `path`, -1 otherwise.
+int EnsureDir(const char* path);
+
+// Replaces the file at `path` with `size` bytes of `data`, creating it when
+// missing. 0 when the bytes are on the disk under `path`, -1 otherwise (the
+// previous file, if any, is then untouched).
+int WriteWholeFile(const char* path, const void* data, std::size_t size);
+
+// The whole file followed by one NUL byte, and its length in `size`; no
+// buffer and `size` 0 when the file cannot be opened or read.
+std::unique_ptr<char[]> ReadWholeFile(const char* path, std::size_t& size);
+
+// Deletes the file. 0 when no file is left at `path` (including when there
+// was none), -1 when it is still there.
+int RemoveFile(const char* path);
+
+// The steps of WriteWholeFile, in order.
+enum class WriteStep { CreateTemp, WriteBytes, Flush, Replace };
+
+// While alive, makes the given step of every WriteWholeFile fail as if the
+// system had refused it. Lets tests show what a failed save leaves behind.
+class ScopedWriteFailure {
+public:
+    explicit ScopedWriteFailure(WriteStep step);
+    ~ScopedWriteFailure();
+    ScopedWriteFailure(const ScopedWriteFailure&) = delete;
+    ScopedWriteFailure& operator=(const ScopedWriteFailure&) = delete;
+};
+
+}  // namespace notes

@@ -1,0 +1,82 @@
+#include "notes/NoteFiles.h"
+#include "notes/NoteFilesPlatform.h"
+
+#include <cerrno>
+#include <string>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace notes {
+
+const char kPathSeparator = '/';
+
+namespace platform {
+
+namespace {
+
+// The folder holding `path`, for flushing the folder's entry after a rename.
+std::string FolderOf(const char* path) {
+    const std::string p(path);
+    const std::size_t slash = p.rfind(kPathSeparator);
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return p.substr(0, slash);
+}
+
+}  // namespace
+
+int OpenForReading(const char* path) { return ::open(path, O_RDONLY | O_CLOEXEC); }
+
+int CreateTruncated(const char* path) {
+    return ::open(path, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC,
+                  S_IRUSR | S_IWUSR | S_IRGRP | S_IWGRP | S_IROTH | S_IWOTH);
+}
+
+long long ReadSome(int fd, void* buffer, std::size_t size) {
+    ssize_t got;
+    do {
+        got = ::read(fd, buffer, size);
+    } while (got < 0 && errno == EINTR);
+    return got;
+}
+
+long long WriteSome(int fd, const void* data, std::size_t size) {
+    ssize_t written;
+    do {
+        written = ::write(fd, data, size);
+    } while (written < 0 && errno == EINTR);
+    return written;
+}
+
+long long FileLength(int fd) {
+    struct stat info;
+    if (::fstat(fd, &info) != 0) return -1;
+    return info.st_size;
+}
+
+int FlushToDisk(int fd) { return ::fsync(fd) == 0 ? 0 : -1; }
+
+int CloseFd(int fd) { return ::close(fd) == 0 ? 0 : -1; }
+
+int MoveOver(const char* from, const char* to) {
+    if (::rename(from, to) != 0) return -1;
+    // The rename itself is durable only once its folder is flushed too. The
+    // replacement has already happened, so a failure here changes nothing.
+    const int folder = ::open(FolderOf(to).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder >= 0) {
+        ::fsync(folder);
+        ::close(folder);
+    }
+    return 0;
+}
+
+int RemovePath(const char* path) { return (::unlink(path) == 0 || errno == ENOENT) ? 0 : -1; }
+
+int ChangeDir(const char* path) { return ::chdir(path) == 0 ? 0 : -1; }
+
+int MakeDir(const char* path) { return ::mkdir(path, S_IRWXU | S_IRWXG | S_IRWXO) == 0 ? 0 : -1; }
+
+}  // namespace platform
+}  // namespace notes

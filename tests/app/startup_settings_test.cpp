@@ -1,0 +1,97 @@
+// The positions and memo state the windows start with, from whatever the
+// settings hold, with every value possibly missing.
+#include "app/Settings.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstring>
+#include <map>
+#include <string>
+
+namespace {
+
+using app::ScreenPoint;
+
+// Settings held in memory; a value not in the map cannot be read.
+class FakeSettings : public app::SettingsReader {
+public:
+    std::map<std::string, std::string> values;
+
+    int Read(const char* valueName, char* buffer, std::size_t bufferSize) const override {
+        const auto found = values.find(valueName);
+        if (found == values.end() || found->second.size() + 1 > bufferSize) return -1;
+        std::memcpy(buffer, found->second.c_str(), found->second.size() + 1);
+        return 0;
+    }
+};
+
+TEST(StartupSettings, MainWindowPosition) {
+    struct Case {
+        const char* what;
+        std::map<std::string, std::string> values;
+        ScreenPoint expected;
+    };
+    const Case cases[] = {
+        {"nothing stored", {}, {500, 300}},
+        {"both stored", {{"PosX", "120"}, {"PosY", "80"}}, {120, 80}},
+        {"PosY missing", {{"PosX", "120"}}, {120, 300}},
+        {"PosX missing: PosY is not consulted", {{"PosY", "80"}}, {500, 300}},
+        {"negative x starts at the left edge", {{"PosX", "-20"}, {"PosY", "80"}}, {0, 80}},
+        {"negative y starts at the top edge", {{"PosX", "10"}, {"PosY", "-5"}}, {10, 0}},
+        {"not a number", {{"PosX", "abc"}, {"PosY", "xyz"}}, {0, 0}},
+        {"empty text", {{"PosX", ""}}, {0, 300}},
+        {"too big", {{"PosX", "99999999999"}, {"PosY", "-99999999999"}}, {INT_MAX, 0}},
+        {"text too long to read", {{"PosX", std::string(300, '1')}}, {500, 300}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        FakeSettings settings;
+        settings.values = c.values;
+        const ScreenPoint pos = app::ReadMainWindowPos(settings);
+        EXPECT_EQ(pos.x, c.expected.x);
+        EXPECT_EQ(pos.y, c.expected.y);
+    }
+}
+
+TEST(StartupSettings, MemoPadPosition) {
+    const ScreenPoint fallback{40, 360};
+    struct Case {
+        const char* what;
+        std::map<std::string, std::string> values;
+        ScreenPoint expected;
+    };
+    const Case cases[] = {
+        {"nothing stored", {}, fallback},
+        {"both stored", {{"MemoX", "700"}, {"MemoY", "20"}}, {700, 20}},
+        {"negative x is kept", {{"MemoX", "-20"}, {"MemoY", "20"}}, {-20, 20}},
+        {"MemoX missing: both from the fallback", {{"MemoY", "20"}}, fallback},
+        {"MemoY missing", {{"MemoX", "700"}}, {700, 360}},
+        {"main window values do not count", {{"PosX", "1"}, {"PosY", "2"}}, fallback},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        FakeSettings settings;
+        settings.values = c.values;
+        const ScreenPoint pos = app::ReadMemoPadPos(settings, fallback);
+        EXPECT_EQ(pos.x, c.expected.x);
+        EXPECT_EQ(pos.y, c.expected.y);
+    }
+}
+
+TEST(StartupSettings, MemoPadShownOnlyWhenMemoShowReadsAsOne) {
+    struct Case {
+        const char* text;  // nullptr: not stored
+        bool shown;
+    };
+    const Case cases[] = {{"1", true},      {"01", true},   {"1 ", true}, {"+1", true}, {"1abc", true},
+                          {nullptr, false}, {"", false},    {"0", false}, {"2", false}, {"11", false},
+                          {"-1", false},    {"abc", false}, {" 1", false}};
+    for (const Case& c : cases) {
+        FakeSettings settings;
+        if (c.text) settings.values["MemoShow"] = c.text;
+        EXPECT_EQ(app::ReadMemoShown(settings), c.shown) << (c.text ? c.text : "(not stored)");
+    }
+}
+
+}  // namespace
