@@ -55,4 +55,10 @@ bool ReadMemoShown(const SettingsReader& settings) {
     return ReadNumber(settings, kMemoShowValue, shown) && shown == 1;
 }
 
+news::NewsEndpoint ReadNewsEndpoint(const SettingsReader& settings) {
+    char text[kSettingTextSize] = {};
+    if (settings.Read(kNewsHostValue, text, sizeof text) != 0) return news::NewsEndpoint{};
+    return news::ParseNewsEndpoint(text).value_or(news::NewsEndpoint{});
+}
+
 }  // namespace app

@@ -3,6 +3,8 @@
 // registry itself is reached through a SettingsReader (Registry.h on Windows).
 #pragma once
 
+#include "news/NewsEndpoint.h"
+
 #include <cstddef>
 
 namespace app {
@@ -18,6 +20,8 @@ inline constexpr char kPosYValue[] = "PosY";
 inline constexpr char kMemoShowValue[] = "MemoShow";
 inline constexpr char kMemoXValue[] = "MemoX";
 inline constexpr char kMemoYValue[] = "MemoY";
+// The headline server, "host" or "host:port" (text, not a number).
+inline constexpr char kNewsHostValue[] = "NewsHost";
 
 inline constexpr int kDefaultPosX = 500;
 inline constexpr int kDefaultPosY = 300;
@@ -56,5 +60,9 @@ ScreenPoint ReadMemoPadPos(const SettingsReader& settings, ScreenPoint fallback)
 
 // Whether the memo pad is shown: MemoShow reads as exactly 1.
 bool ReadMemoShown(const SettingsReader& settings);
+
+// The headline server: NewsHost when it reads as "host" or "host:port",
+// otherwise the built-in default.
+news::NewsEndpoint ReadNewsEndpoint(const SettingsReader& settings);
 
 }  // namespace app

@@ -17,7 +17,7 @@ namespace {
 using app::kSettingsKey;
 using app::ScreenPoint;
 
-const char* const kSettingNames[] = {"PosX", "PosY", "MemoShow", "MemoX", "MemoY"};
+const char* const kSettingNames[] = {"PosX", "PosY", "MemoShow", "MemoX", "MemoY", "NewsHost"};
 const char kQuorvexKey[] = "SOFTWARE\\Quorvex";
 const char kScratchKey[] = "SOFTWARE\\Quorvex\\VeltranoScratch\\Nested";
 const char kScratchParent[] = "SOFTWARE\\Quorvex\\VeltranoScratch";
@@ -168,6 +168,16 @@ TEST_F(SettingsRegistry, NumbersAreWrittenAsDecimalText) {
     EXPECT_EQ(app_test::TextOf(app_test::ReadRaw(kSettingsKey, "MemoX")), "-20");
     EXPECT_EQ(app_test::TextOf(app_test::ReadRaw(kSettingsKey, "MemoY")), "-2147483648");
     EXPECT_EQ(app::ReadMemoPadPos(app::RegistrySettings(), ScreenPoint{}), (ScreenPoint{-20, INT_MIN}));
+}
+
+TEST_F(SettingsRegistry, NewsHostNamesTheHeadlineServer) {
+    const app::RegistrySettings settings;
+    app_test::DeleteValue(kSettingsKey, "NewsHost");
+    EXPECT_EQ(app::ReadNewsEndpoint(settings).host, news::kDefaultNewsHost);
+    Store("NewsHost", "127.0.0.1:8080");
+    const news::NewsEndpoint endpoint = app::ReadNewsEndpoint(settings);
+    EXPECT_EQ(endpoint.host, "127.0.0.1");
+    EXPECT_EQ(endpoint.port, 8080);
 }
 
 }  // namespace

@@ -94,4 +94,28 @@ TEST(StartupSettings, MemoPadShownOnlyWhenMemoShowReadsAsOne) {
     }
 }
 
+TEST(StartupSettings, NewsServerFromNewsHost) {
+    struct Case {
+        const char* text;  // nullptr: not stored
+        const char* host;
+        int port;
+    };
+    const Case cases[] = {
+        {nullptr, news::kDefaultNewsHost, 80},
+        {"news.example.org", "news.example.org", 80},
+        {"127.0.0.1:8080", "127.0.0.1", 8080},
+        {"", news::kDefaultNewsHost, 80},
+        {"host:0", news::kDefaultNewsHost, 80},
+        {"host:99999", news::kDefaultNewsHost, 80},
+        {"bad host", news::kDefaultNewsHost, 80},
+    };
+    for (const Case& c : cases) {
+        FakeSettings settings;
+        if (c.text) settings.values["NewsHost"] = c.text;
+        const news::NewsEndpoint endpoint = app::ReadNewsEndpoint(settings);
+        EXPECT_EQ(endpoint.host, c.host) << (c.text ? c.text : "(not stored)");
+        EXPECT_EQ(endpoint.port, c.port) << (c.text ? c.text : "(not stored)");
+    }
+}
+
 }  // namespace
