@@ -27,10 +27,7 @@ ZodiacText ZodiacName(short year) {
 
 YearTitleText YearTitle(int first, int last) {
     YearTitleText title;
-    title.Append(GanZhiName(first - 1864))
-        .Append("【")
-        .Append(ZodiacName(static_cast<short>(first)))
-        .Append("】年");
+    title.Append(GanZhiName(first - 1864)).Append("【").Append(ZodiacName(static_cast<short>(first))).Append("】年");
     if (last != first) {
         title.Append("－").Append(GanZhiName(last - 1864)).Append("【");
         title.Append(ZodiacName(static_cast<short>(last))).Append("】年");

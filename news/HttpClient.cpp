@@ -32,15 +32,11 @@ bool IsReservedInvalidName(std::string_view host) {
 
 int ResultOf(ResponseState state) {
     switch (state) {
-        case ResponseState::Complete:
-            return kHttpOk;
-        case ResponseState::MalformedHeaders:
-            return kHttpMalformedHeaders;
-        case ResponseState::NotSuccess:
-            return kHttpNotSuccess;
+        case ResponseState::Complete: return kHttpOk;
+        case ResponseState::MalformedHeaders: return kHttpMalformedHeaders;
+        case ResponseState::NotSuccess: return kHttpNotSuccess;
         case ResponseState::NeedMore:
-        case ResponseState::Incomplete:
-            break;
+        case ResponseState::Incomplete: break;
     }
     return kHttpNoResponse;
 }

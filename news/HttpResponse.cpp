@@ -103,12 +103,9 @@ ResponseView ExamineResponse(std::string_view received, StreamState stream) {
         return {ResponseState::Complete, bodyOffset, length.value};
     }
     switch (stream) {
-        case StreamState::Open:
-            return {ResponseState::NeedMore};
-        case StreamState::BufferFull:
-            return {ResponseState::Complete, bodyOffset, available};
-        case StreamState::Closed:
-            break;
+        case StreamState::Open: return {ResponseState::NeedMore};
+        case StreamState::BufferFull: return {ResponseState::Complete, bodyOffset, available};
+        case StreamState::Closed: break;
     }
     // Closed: a body shorter than its Content-Length was cut off on the way.
     if (length.field == LengthField::Present) return {ResponseState::Incomplete};

@@ -40,14 +40,10 @@ void Append32(std::vector<unsigned char>& out, std::uint32_t value) {
 std::uint32_t NoteColour(std::uint32_t colourWord, NoteKind kind) {
     if (colourWord & CustomColourBit) return colourWord & 0xFFFFFF;
     switch (kind) {
-        case NoteKind::OneOff:
-            return 0xFACE87;  // light sky blue
-        case NoteKind::GregorianYearly:
-            return 0x0000FF;  // red
-        case NoteKind::LunarYearly:
-            return 0xFF0080;  // violet
-        case NoteKind::Weekly:
-            return 0x0000FF;  // red
+        case NoteKind::OneOff: return 0xFACE87;           // light sky blue
+        case NoteKind::GregorianYearly: return 0x0000FF;  // red
+        case NoteKind::LunarYearly: return 0xFF0080;      // violet
+        case NoteKind::Weekly: return 0x0000FF;           // red
     }
     return 0xFF0000;  // blue
 }

@@ -101,12 +101,9 @@ TEST(StartupSettings, NewsServerFromNewsHost) {
         int port;
     };
     const Case cases[] = {
-        {nullptr, news::kDefaultNewsHost, 80},
-        {"news.example.org", "news.example.org", 80},
-        {"127.0.0.1:8080", "127.0.0.1", 8080},
-        {"", news::kDefaultNewsHost, 80},
-        {"host:0", news::kDefaultNewsHost, 80},
-        {"host:99999", news::kDefaultNewsHost, 80},
+        {nullptr, news::kDefaultNewsHost, 80},    {"news.example.org", "news.example.org", 80},
+        {"127.0.0.1:8080", "127.0.0.1", 8080},    {"", news::kDefaultNewsHost, 80},
+        {"host:0", news::kDefaultNewsHost, 80},   {"host:99999", news::kDefaultNewsHost, 80},
         {"bad host", news::kDefaultNewsHost, 80},
     };
     for (const Case& c : cases) {

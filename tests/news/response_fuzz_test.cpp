@@ -78,18 +78,10 @@ public:
         const int pieces = Below(10);
         for (int i = 0; i < pieces; ++i) {
             switch (Below(4)) {
-                case 0:
-                    response += kPieces[Below(15)];
-                    break;
-                case 1:
-                    response += std::to_string(Below(40));
-                    break;
-                case 2:
-                    response += RandomBytes(12);
-                    break;
-                default:
-                    response += "Content-Length: " + std::to_string(Below(30)) + "\r\n\r\n";
-                    break;
+                case 0: response += kPieces[Below(15)]; break;
+                case 1: response += std::to_string(Below(40)); break;
+                case 2: response += RandomBytes(12); break;
+                default: response += "Content-Length: " + std::to_string(Below(30)) + "\r\n\r\n"; break;
             }
         }
         if (Below(3) == 0) response.resize(static_cast<std::size_t>(Below(static_cast<int>(response.size()) + 1)));
@@ -233,15 +225,9 @@ TEST(ResponseFuzz, RandomResponsesOverLoopback) {
                 ASSERT_EQ(buffer[length], '\0');
                 break;
             }
-            case ResponseState::NotSuccess:
-                ASSERT_EQ(result, kHttpNotSuccess) << "input " << i;
-                break;
-            case ResponseState::MalformedHeaders:
-                ASSERT_EQ(result, kHttpMalformedHeaders) << "input " << i;
-                break;
-            default:
-                ASSERT_EQ(result, kHttpNoResponse) << "input " << i;
-                break;
+            case ResponseState::NotSuccess: ASSERT_EQ(result, kHttpNotSuccess) << "input " << i; break;
+            case ResponseState::MalformedHeaders: ASSERT_EQ(result, kHttpMalformedHeaders) << "input " << i; break;
+            default: ASSERT_EQ(result, kHttpNoResponse) << "input " << i; break;
         }
         if (result != kHttpOk) {
             ASSERT_EQ(length, capacity) << "input " << i;

@@ -12,16 +12,11 @@ using namespace news;
 
 const char* Name(ResponseState state) {
     switch (state) {
-        case ResponseState::NeedMore:
-            return "NeedMore";
-        case ResponseState::Incomplete:
-            return "Incomplete";
-        case ResponseState::MalformedHeaders:
-            return "MalformedHeaders";
-        case ResponseState::NotSuccess:
-            return "NotSuccess";
-        case ResponseState::Complete:
-            return "Complete";
+        case ResponseState::NeedMore: return "NeedMore";
+        case ResponseState::Incomplete: return "Incomplete";
+        case ResponseState::MalformedHeaders: return "MalformedHeaders";
+        case ResponseState::NotSuccess: return "NotSuccess";
+        case ResponseState::Complete: return "Complete";
     }
     return "?";
 }
