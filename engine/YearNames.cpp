@@ -5,7 +5,7 @@ namespace {
 
 constexpr const char* kStems[10] = {"甲", "乙", "丙", "丁", "戊", "己", "庚", "辛", "壬", "癸"};
 constexpr const char* kBranches[12] = {"子", "丑", "寅", "卯", "辰", "巳", "午", "未", "申", "酉", "戌", "亥"};
-constexpr char kZodiac[] = "鼠牛虎免龙蛇马羊猴鸡狗猪";
+constexpr char kZodiac[] = "鼠牛虎兔龙蛇马羊猴鸡狗猪";
 static_assert(sizeof(kZodiac) == 25, "twelve two-byte characters and a NUL");
 
 // Mathematical modulo: non-negative for negative n as well.

@@ -36,7 +36,7 @@ TEST(MonthModel, February2024) {
         EXPECT_EQ(model.days[i].monthNameShown, 0) << i;
         EXPECT_EQ(model.days[i].weekday, (4 + i - 1) % 7) << i;
     }
-    EXPECT_EQ(model.yearTitle, "癸卯【免】年－甲辰【龙】年");
+    EXPECT_EQ(model.yearTitle, "癸卯【兔】年－甲辰【龙】年");
     EXPECT_EQ(model.firstLunarMonth, 12);
     EXPECT_EQ(model.lastLunarMonth, 1);
     EXPECT_EQ(model.middleLunarMonth, 0);
@@ -78,7 +78,7 @@ TEST(MonthModel, YearTitles) {
         const char* title;
     };
     const Case cases[] = {
-        {2024, 1, "癸卯【免】年"}, {2022, 2, "壬寅【虎】年"},
+        {2024, 1, "癸卯【兔】年"}, {2022, 2, "壬寅【虎】年"},
         {2022, 1, "辛丑【牛】年"}, {1984, 2, "癸亥【猪】年－甲子【鼠】年"},
         {1900, 2, "庚子【鼠】年"},
     };

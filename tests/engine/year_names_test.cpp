@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 using namespace lunar;
@@ -16,7 +18,7 @@ TEST(YearNames, StemBranchAndZodiac) {
     // Cycle years from almanacs: 1864 and 1924 and 1984 open a sixty-year cycle.
     const Case cases[] = {
         {1864, "甲子", "鼠"}, {1900, "庚子", "鼠"}, {1924, "甲子", "鼠"}, {1949, "己丑", "牛"}, {1984, "甲子", "鼠"},
-        {1999, "己卯", "免"}, {2000, "庚辰", "龙"}, {2023, "癸卯", "免"}, {2024, "甲辰", "龙"}, {2026, "丙午", "马"},
+        {1999, "己卯", "兔"}, {2000, "庚辰", "龙"}, {2023, "癸卯", "兔"}, {2024, "甲辰", "龙"}, {2026, "丙午", "马"},
         {2043, "癸亥", "猪"}, {2049, "己巳", "蛇"}, {2050, "庚午", "马"},
     };
     for (const Case& c : cases) {
@@ -25,13 +27,20 @@ TEST(YearNames, StemBranchAndZodiac) {
     }
 }
 
+TEST(YearNames, TwelveAnimalsInOrder) {
+    // 2020 is a rat year; the next eleven run through the whole table once.
+    std::string animals;
+    for (int year = 2020; year < 2032; ++year) animals += ZodiacName(static_cast<short>(year)).c_str();
+    EXPECT_EQ(animals, "鼠牛虎兔龙蛇马羊猴鸡狗猪");
+}
+
 TEST(YearNames, ResultsOfBothOperationsCanBeUsedTogether) {
     const GanZhiText a = GanZhiName(2023 - 1864);
     const GanZhiText b = GanZhiName(2024 - 1864);
     const ZodiacText z = ZodiacName(2023);
     EXPECT_EQ(a, "癸卯");
     EXPECT_EQ(b, "甲辰");
-    EXPECT_EQ(z, "免");
+    EXPECT_EQ(z, "兔");
 }
 
 TEST(YearNames, Titles) {
@@ -40,7 +49,7 @@ TEST(YearNames, Titles) {
         const char* title;
     };
     const Case cases[] = {
-        {1900, 1900, "庚子【鼠】年"}, {2023, 2023, "癸卯【免】年"}, {2023, 2024, "癸卯【免】年－甲辰【龙】年"},
+        {1900, 1900, "庚子【鼠】年"}, {2023, 2023, "癸卯【兔】年"}, {2023, 2024, "癸卯【兔】年－甲辰【龙】年"},
         {2022, 2022, "壬寅【虎】年"}, {2021, 2021, "辛丑【牛】年"}, {1983, 1984, "癸亥【猪】年－甲子【鼠】年"},
         {2049, 2049, "己巳【蛇】年"},
     };

@@ -11,7 +11,7 @@ import sys
 
 STEMS = "甲乙丙丁戊己庚辛壬癸"
 BRANCHES = "子丑寅卯辰巳午未申酉戌亥"
-ZODIAC = "鼠牛虎免龙蛇马羊猴鸡狗猪"
+ZODIAC = "鼠牛虎兔龙蛇马羊猴鸡狗猪"
 MONTHS = "正二三四五六七八九十"
 DIGITS = "一二三四五六七八九十"
 PREFIXES = "初十廿三"
