@@ -115,7 +115,7 @@ bool PrintGrid(int year, int month) {
         std::string numbers(column * kCell, ' '), labels(column * kCell, ' ');
         int i = first;
         for (; i <= model.dayCount && column < 7; ++i, ++column) {
-            char number[8];
+            char number[12];
             std::snprintf(number, sizeof number, "%4d", i);
             numbers += Pad(number, kCell);
             labels += Pad(std::string(" ") + model.days[i].label, kCell);
