@@ -1,0 +1,65 @@
+// The fixed geometry of the month view: a 363 x 236 client area with a
+// weekday header band, a grid of 7 x 6 day cells and a strip at the bottom.
+// Client coordinates; right and bottom edges exclusive.
+#pragma once
+
+namespace view {
+
+inline constexpr int kViewWidth = 363;
+inline constexpr int kViewHeight = 236;
+
+// Header band: rows 0..19; the grid line below it is row 20.
+inline constexpr int kHeaderHeight = 20;
+
+inline constexpr int kColumns = 7;
+inline constexpr int kRows = 6;
+inline constexpr int kCellWidth = 51;
+inline constexpr int kCellHeight = 32;
+inline constexpr int kColumnPitch = 52;
+inline constexpr int kRowPitch = 33;
+inline constexpr int kGridTop = 21;  // top of the first row of cells
+
+// Strip at the bottom: the last 17 rows.
+inline constexpr int kStripHeight = 17;
+inline constexpr int kStripTop = kViewHeight - kStripHeight;
+
+// The ring around the marked day reaches this far beyond its cell origin.
+inline constexpr int kRingLeadingMargin = 7;
+inline constexpr int kRingRightOffset = 58;
+inline constexpr int kRingBottomOffset = 41;
+
+struct GridPoint {
+    int x = 0;
+    int y = 0;
+    friend bool operator==(const GridPoint&, const GridPoint&) = default;
+};
+
+struct GridRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    friend bool operator==(const GridRect&, const GridRect&) = default;
+};
+
+// Left edge of day `day` (1..31) and the grid line just above its cell, in a
+// month whose day 1 falls on `firstWeekday` (0 = Sunday).
+GridPoint CellOrigin(int firstWeekday, int day);
+
+// The cell in `column` (0..6) and `row` (0..5).
+GridRect CellRect(int column, int row);
+
+// The day under `pt`, or 0 for none: the header band, an empty cell, the
+// strip, and any point outside the client area.
+int HitTestDay(int firstWeekday, int dayCount, GridPoint pt);
+
+// True for a point of the header band, including the grid line below it.
+bool InHeaderBand(GridPoint pt);
+
+// The weekday column under x, kept within 0..6.
+int HeaderColumn(int x);
+
+// The ring drawn around a marked day whose cell origin is `origin`.
+GridRect MarkRing(GridPoint origin);
+
+}  // namespace view
