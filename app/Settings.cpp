@@ -1,6 +1,9 @@
 #include "app/Settings.h"
 
+#include "base/AsciiText.h"
+
 #include <climits>
+#include <string_view>
 
 namespace app {
 
@@ -18,22 +21,14 @@ bool ReadNumber(const SettingsReader& settings, const char* valueName, int& numb
 
 int ParseLeadingDecimal(const char* text) {
     if (text == nullptr) return 0;
-    const bool negative = *text == '-';
-    if (*text == '-' || *text == '+') ++text;
+    std::string_view rest(text);
+    const bool negative = rest.starts_with('-');
+    if (negative || rest.starts_with('+')) rest.remove_prefix(1);
 
-    // Built on the side of the sign, so INT_MIN itself is reachable.
-    int value = 0;
-    for (; *text >= '0' && *text <= '9'; ++text) {
-        const int digit = *text - '0';
-        if (negative) {
-            if (value < (INT_MIN + digit) / 10) return INT_MIN;
-            value = value * 10 - digit;
-        } else {
-            if (value > (INT_MAX - digit) / 10) return INT_MAX;
-            value = value * 10 + digit;
-        }
-    }
-    return value;
+    // INT_MIN is one further from 0 than INT_MAX.
+    const std::uintmax_t limit = negative ? std::uintmax_t{INT_MAX} + 1 : std::uintmax_t{INT_MAX};
+    const auto magnitude = static_cast<long long>(base::ReadDecimalDigits(rest, limit).value);
+    return static_cast<int>(negative ? -magnitude : magnitude);
 }
 
 ScreenPoint ReadMainWindowPos(const SettingsReader& settings) {

@@ -1,20 +1,12 @@
 #include "news/Headline.h"
 
+#include "base/AsciiText.h"
+
 namespace news {
 
 namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\r' || c == '\n' || c == '\t'; }
-
-bool StartsWithIgnoringCase(std::string_view text, std::string_view lowerPrefix) {
-    if (text.size() < lowerPrefix.size()) return false;
-    for (std::size_t i = 0; i < lowerPrefix.size(); ++i) {
-        char c = text[i];
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        if (c != lowerPrefix[i]) return false;
-    }
-    return true;
-}
 
 bool IsForbiddenInLink(char c) {
     const auto byte = static_cast<unsigned char>(c);
@@ -36,9 +28,9 @@ std::optional<Headline> ParseHeadline(std::string_view body) {
 
 bool IsOpenableLink(std::string_view link) {
     std::size_t schemeLength = 0;
-    if (StartsWithIgnoringCase(link, "http://")) {
+    if (base::StartsWithIgnoringAsciiCase(link, "http://")) {
         schemeLength = 7;
-    } else if (StartsWithIgnoringCase(link, "https://")) {
+    } else if (base::StartsWithIgnoringAsciiCase(link, "https://")) {
         schemeLength = 8;
     } else {
         return false;

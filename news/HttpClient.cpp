@@ -1,5 +1,6 @@
 #include "news/HttpClient.h"
 
+#include "base/AsciiText.h"
 #include "news/HttpResponse.h"
 #include "news/Socket.h"
 
@@ -11,23 +12,11 @@ namespace news {
 
 namespace {
 
-bool EndsWithIgnoringCase(std::string_view text, std::string_view suffix) {
-    if (text.size() < suffix.size()) return false;
-    text.remove_prefix(text.size() - suffix.size());
-    for (std::size_t i = 0; i < suffix.size(); ++i) {
-        char c = text[i];
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        if (c != suffix[i]) return false;
-    }
-    return true;
-}
-
 // RFC 6761: names under "invalid." never resolve, so they are answered
 // here without asking any name server.
 bool IsReservedInvalidName(std::string_view host) {
     if (!host.empty() && host.back() == '.') host.remove_suffix(1);
-    if (EndsWithIgnoringCase(host, ".invalid")) return true;
-    return host.size() == 7 && EndsWithIgnoringCase(host, "invalid");
+    return base::EndsWithIgnoringAsciiCase(host, ".invalid") || base::EqualsIgnoringAsciiCase(host, "invalid");
 }
 
 int ResultOf(ResponseState state) {

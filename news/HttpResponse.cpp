@@ -1,6 +1,7 @@
 #include "news/HttpResponse.h"
 
-#include <cstdint>
+#include "base/AsciiText.h"
+
 #include <limits>
 
 namespace news {
@@ -9,18 +10,6 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::string_view kHeaderEnd = "\r\n\r\n";
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
-    }
-    return true;
-}
 
 std::string_view TrimBlanks(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
@@ -38,14 +27,9 @@ struct ContentLength {
 // Reads the digits of a Content-Length value; a value too large for
 // size_t reads as the largest size, which no buffer here can reach.
 bool ReadLength(std::string_view digits, std::size_t& value) {
-    if (digits.empty()) return false;
-    constexpr std::size_t kMax = std::numeric_limits<std::size_t>::max();
-    value = 0;
-    for (char c : digits) {
-        if (!IsDigit(c)) return false;
-        const std::size_t digit = static_cast<std::size_t>(c - '0');
-        value = value > (kMax - digit) / 10 ? kMax : value * 10 + digit;
-    }
+    const base::DecimalDigits read = base::ReadDecimalDigits(digits, std::numeric_limits<std::size_t>::max());
+    if (digits.empty() || read.count != digits.size()) return false;
+    value = static_cast<std::size_t>(read.value);
     return true;
 }
 
@@ -59,7 +43,8 @@ ContentLength FindContentLength(std::string_view fields) {
         fields = lineEnd == std::string_view::npos ? std::string_view() : fields.substr(lineEnd + kLineEnd.size());
 
         const std::size_t colon = line.find(':');
-        if (colon == std::string_view::npos || !EqualsIgnoringCase(line.substr(0, colon), "Content-Length")) continue;
+        if (colon == std::string_view::npos || !base::EqualsIgnoringAsciiCase(line.substr(0, colon), "Content-Length"))
+            continue;
         std::size_t value = 0;
         if (!ReadLength(TrimBlanks(line.substr(colon + 1)), value) ||
             (result.field == LengthField::Present && result.value != value)) {
@@ -76,8 +61,8 @@ bool IsSuccessStatusLine(std::string_view line) {
     constexpr std::string_view kVersionPrefix = "HTTP/1.";
     // "HTTP/1.x 2xx" is 12 bytes.
     if (line.size() < 12 || line.substr(0, kVersionPrefix.size()) != kVersionPrefix) return false;
-    if (!IsDigit(line[7]) || line[8] != ' ') return false;
-    if (line[9] != '2' || !IsDigit(line[10]) || !IsDigit(line[11])) return false;
+    if (!base::IsAsciiDigit(line[7]) || line[8] != ' ') return false;
+    if (line[9] != '2' || !base::IsAsciiDigit(line[10]) || !base::IsAsciiDigit(line[11])) return false;
     return line.size() == 12 || line[12] == ' ';
 }
 

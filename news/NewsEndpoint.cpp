@@ -1,5 +1,7 @@
 #include "news/NewsEndpoint.h"
 
+#include "base/AsciiText.h"
+
 namespace news {
 
 namespace {
@@ -7,7 +9,7 @@ namespace {
 constexpr std::size_t kMaxHostLength = 253;
 
 bool IsHostCharacter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '.' ||
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || base::IsAsciiDigit(c) || c == '-' || c == '.' ||
            c == '_';
 }
 
@@ -21,13 +23,9 @@ bool IsValidHost(std::string_view host) {
 
 bool ReadPort(std::string_view digits, std::uint16_t& port) {
     if (digits.empty() || digits.size() > 5) return false;
-    unsigned value = 0;
-    for (char c : digits) {
-        if (c < '0' || c > '9') return false;
-        value = value * 10 + static_cast<unsigned>(c - '0');
-    }
-    if (value == 0 || value > 65535) return false;
-    port = static_cast<std::uint16_t>(value);
+    const base::DecimalDigits read = base::ReadDecimalDigits(digits, 65535 + 1);
+    if (read.count != digits.size() || read.value == 0 || read.value > 65535) return false;
+    port = static_cast<std::uint16_t>(read.value);
     return true;
 }
 
