@@ -1,9 +1,9 @@
 #include "notes/NoteFiles.h"
 
 #include "notes/NoteFilesPlatform.h"
+#include "notes/NoteFilesTestSeam.h"
 
 #include <new>
-#include <optional>
 #include <string>
 
 namespace notes {
@@ -15,9 +15,7 @@ using platform::FileHandle;
 // Beside the target, so the final rename never crosses a file system.
 constexpr char kTempSuffix[] = ".tmp";
 
-std::optional<WriteStep> failingStep;
-
-bool Refused(WriteStep step) { return failingStep == step; }
+bool Refused(WriteStep step) { return !seam::Allows(step); }
 
 // Writes everything; the system may take fewer bytes per call than asked.
 int WriteAll(int fd, const char* data, std::size_t size) {
@@ -31,9 +29,6 @@ int WriteAll(int fd, const char* data, std::size_t size) {
 }
 
 }  // namespace
-
-ScopedWriteFailure::ScopedWriteFailure(WriteStep step) { failingStep = step; }
-ScopedWriteFailure::~ScopedWriteFailure() { failingStep.reset(); }
 
 int EnsureDir(const char* path) {
     if (platform::ChangeDir(path) == 0) return 0;

@@ -32,17 +32,4 @@ std::unique_ptr<char[]> ReadWholeFile(const char* path, std::size_t& size);
 // was none), -1 when it is still there.
 int RemoveFile(const char* path);
 
-// The steps of WriteWholeFile, in order.
-enum class WriteStep { CreateTemp, WriteBytes, Flush, Replace };
-
-// While alive, makes the given step of every WriteWholeFile fail as if the
-// system had refused it. Lets tests show what a failed save leaves behind.
-class ScopedWriteFailure {
-public:
-    explicit ScopedWriteFailure(WriteStep step);
-    ~ScopedWriteFailure();
-    ScopedWriteFailure(const ScopedWriteFailure&) = delete;
-    ScopedWriteFailure& operator=(const ScopedWriteFailure&) = delete;
-};
-
 }  // namespace notes

@@ -2,6 +2,7 @@
 // temporary file behind, and reports the failure.
 #include "notes/MemoFile.h"
 #include "notes/NoteFiles.h"
+#include "notes/NoteFilesTestSeam.h"
 #include "notes/NoteStore.h"
 
 #include "scratch_dir.h"
