@@ -43,8 +43,8 @@ int WriteWholeFile(const char* path, const void* data, std::size_t size) {
     if (!temp) return -1;
 
     const bool saved = !Refused(WriteStep::WriteBytes) &&
-                       WriteAll(temp.fd(), static_cast<const char*>(data), size) == 0 && !Refused(WriteStep::Flush) &&
-                       platform::FlushToDisk(temp.fd()) == 0 && temp.Close() == 0 &&  // a write may fail only here
+                       WriteAll(temp.get(), static_cast<const char*>(data), size) == 0 && !Refused(WriteStep::Flush) &&
+                       platform::FlushToDisk(temp.get()) == 0 && temp.Close() == 0 &&  // a write may fail only here
                        !Refused(WriteStep::Replace) && platform::MoveOver(tempPath.c_str(), path) == 0;
     if (!saved) {
         temp.Close();
@@ -58,7 +58,7 @@ std::unique_ptr<char[]> ReadWholeFile(const char* path, std::size_t& size) {
     size = 0;
     FileHandle file(platform::OpenForReading(path));
     if (!file) return nullptr;
-    const long long length = platform::FileLength(file.fd());
+    const long long length = platform::FileLength(file.get());
     if (length < 0) return nullptr;
 
     const std::size_t capacity = static_cast<std::size_t>(length);
@@ -68,7 +68,7 @@ std::unique_ptr<char[]> ReadWholeFile(const char* path, std::size_t& size) {
     // The file may have shrunk since its length was taken: keep what is there.
     std::size_t filled = 0;
     while (filled < capacity) {
-        const long long got = platform::ReadSome(file.fd(), buffer.get() + filled, capacity - filled);
+        const long long got = platform::ReadSome(file.get(), buffer.get() + filled, capacity - filled);
         if (got < 0) return nullptr;
         if (got == 0) break;
         filled += static_cast<std::size_t>(got);

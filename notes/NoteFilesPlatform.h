@@ -3,6 +3,8 @@
 // library descriptors on both platforms, opened in binary mode.
 #pragma once
 
+#include "base/UniqueHandle.h"
+
 #include <cstddef>
 
 namespace notes::platform {
@@ -19,37 +21,14 @@ int RemovePath(const char* path);                                 // 0 when remo
 int ChangeDir(const char* path);                                  // 0, or -1
 int MakeDir(const char* path);                                    // 0, or -1
 
-// Owns one open descriptor and closes it when it goes.
-class FileHandle {
-public:
-    explicit FileHandle(int fd) : fd_(fd) {}
-    ~FileHandle() { Close(); }
-    FileHandle(FileHandle&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
-    FileHandle& operator=(FileHandle&& other) noexcept {
-        if (this != &other) {
-            Close();
-            fd_ = other.fd_;
-            other.fd_ = -1;
-        }
-        return *this;
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-
-    explicit operator bool() const { return fd_ >= 0; }
-    int fd() const { return fd_; }
-
-    // Closes now and reports whether the system accepted it; a write that
-    // fails only at close must not count as saved.
-    int Close() {
-        if (fd_ < 0) return 0;
-        const int result = CloseFd(fd_);
-        fd_ = -1;
-        return result;
-    }
-
-private:
-    int fd_ = -1;
+struct FdTraits {
+    using Handle = int;
+    static constexpr Handle Invalid() { return -1; }
+    static int Close(Handle fd) { return CloseFd(fd); }
 };
+
+// Owns one open descriptor. Its Close() reports whether the system accepted
+// the close: a write that fails only there must not count as saved.
+using FileHandle = base::UniqueHandle<FdTraits>;
 
 }  // namespace notes::platform
