@@ -1,0 +1,54 @@
+#include "framework/Controls.h"
+
+#include <commdlg.h>
+
+namespace fw {
+
+int CComboBox::AddString(const char* text) const {
+    return static_cast<int>(::SendMessageA(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text)));
+}
+
+int CComboBox::GetCount() const { return static_cast<int>(::SendMessageA(hwnd_, CB_GETCOUNT, 0, 0)); }
+
+int CComboBox::GetCurSel() const { return static_cast<int>(::SendMessageA(hwnd_, CB_GETCURSEL, 0, 0)); }
+
+int CComboBox::SetCurSel(int index) const {
+    return static_cast<int>(::SendMessageA(hwnd_, CB_SETCURSEL, static_cast<WPARAM>(index), 0));
+}
+
+std::string CComboBox::GetLBText(int index) const {
+    const LRESULT length = ::SendMessageA(hwnd_, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length == CB_ERR) return {};
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    const LRESULT got =
+        ::SendMessageA(hwnd_, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(got == CB_ERR ? 0 : static_cast<std::size_t>(got));
+    return text;
+}
+
+bool CStatic::Create(const char* text, DWORD style, const RECT& rect, HWND parent, UINT id) {
+    const HWND made = ::CreateWindowExA(
+        0, "STATIC", text, style, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(static_cast<int>(id))), ::GetModuleHandleA(nullptr), nullptr);
+    Attach(made);
+    return made != nullptr;
+}
+
+void CStatic::SetFont(HFONT font) const { ::SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE); }
+
+CColorDialog::CColorDialog(COLORREF initial, DWORD flags, HWND parent)
+    : initial_(initial), flags_(flags), parent_(parent), chosen_(initial) {}
+
+INT_PTR CColorDialog::DoModal() {
+    CHOOSECOLORA choose{};
+    choose.lStructSize = sizeof choose;
+    choose.hwndOwner = parent_;
+    choose.rgbResult = initial_;
+    choose.lpCustColors = custom_.data();
+    choose.Flags = flags_;
+    if (!::ChooseColorA(&choose)) return IDCANCEL;
+    chosen_ = choose.rgbResult;
+    return IDOK;
+}
+
+}  // namespace fw

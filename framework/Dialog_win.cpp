@@ -1,0 +1,143 @@
+#include "framework/Dialog.h"
+
+#include <utility>
+
+namespace fw {
+
+namespace {
+
+HWND HandleOf(CWnd* window) { return window ? window->hwnd() : nullptr; }
+
+// Messages whose dialog-procedure result is the answer itself rather than
+// "handled" (the answer then goes in DWLP_MSGRESULT).
+bool AnswersDirectly(UINT message) {
+    switch (message) {
+        case WM_CTLCOLORMSGBOX:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLORDLG:
+        case WM_CTLCOLORSCROLLBAR:
+        case WM_CTLCOLORSTATIC:
+        case WM_COMPAREITEM:
+        case WM_VKEYTOITEM:
+        case WM_CHARTOITEM:
+        case WM_QUERYDRAGICON:
+        case WM_INITDIALOG: return true;
+        default: return false;
+    }
+}
+
+}  // namespace
+
+void DDX_Text(CDataExchange& dx, int controlId, std::string& value) {
+    const HWND control = dx.dialog.GetDlgItem(controlId);
+    if (!control) return;
+    if (dx.saveAndValidate) {
+        std::string text(static_cast<std::size_t>(::GetWindowTextLengthA(control)) + 1, '\0');
+        text.resize(static_cast<std::size_t>(::GetWindowTextA(control, text.data(), static_cast<int>(text.size()))));
+        value = std::move(text);
+    } else {
+        ::SetWindowTextA(control, value.c_str());
+    }
+}
+
+void DDX_Control(CDataExchange& dx, int controlId, CWnd& control) {
+    if (!control.hwnd()) control.Attach(dx.dialog.GetDlgItem(controlId));
+}
+
+INT_PTR CDialog::DoModal() {
+    modal_ = true;
+    const INT_PTR result = ::DialogBoxParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId_),
+                                             HandleOf(parent_), &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
+    modal_ = false;
+    return result;
+}
+
+bool CDialog::Create(UINT templateId, CWnd* parent) {
+    templateId_ = templateId;
+    parent_ = parent;
+    modal_ = false;
+    return ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId), HandleOf(parent),
+                                &CDialog::DialogProc, reinterpret_cast<LPARAM>(this)) != nullptr;
+}
+
+void CDialog::EndDialog(int result) {
+    if (!hwnd_) return;
+    if (modal_)
+        ::EndDialog(hwnd_, result);
+    else
+        ::DestroyWindow(hwnd_);
+}
+
+bool CDialog::UpdateData(bool saveAndValidate) {
+    CDataExchange dx{*this, saveAndValidate};
+    DoDataExchange(dx);
+    return true;
+}
+
+const MessageMap* CDialog::GetThisMessageMap() {
+    static constexpr MessageMap map{&CWnd::GetThisMessageMap, {}};
+    return &map;
+}
+
+BOOL CDialog::OnInitDialog() {
+    UpdateData(false);
+    return TRUE;
+}
+
+void CDialog::OnOK() {
+    if (UpdateData(true)) EndDialog(IDOK);
+}
+
+void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+
+LRESULT CDialog::DefaultProcessing(UINT, WPARAM, LPARAM) {
+    // The system's dialog code runs when the dialog procedure answers FALSE.
+    defaultRequested_ = true;
+    return 0;
+}
+
+INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        auto* self = reinterpret_cast<CDialog*>(lParam);
+        self->Bind(window, DWLP_USER);
+        try {
+            return self->OnInitDialog();
+        } catch (...) {
+            return TRUE;
+        }
+    }
+    auto* self = reinterpret_cast<CDialog*>(::GetWindowLongPtrA(window, DWLP_USER));
+    if (!self) return FALSE;
+
+    INT_PTR answer = FALSE;
+    try {
+        LRESULT result = 0;
+        self->defaultRequested_ = false;
+        if (self->Dispatch(message, wParam, lParam, result)) {
+            if (AnswersDirectly(message)) {
+                answer = static_cast<INT_PTR>(result);
+            } else if (!self->defaultRequested_) {
+                ::SetWindowLongPtrA(window, DWLP_MSGRESULT, result);
+                answer = TRUE;
+            }
+        } else if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == IDOK) {
+            self->OnOK();
+            answer = TRUE;
+        } else if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == IDCANCEL) {
+            self->OnCancel();
+            answer = TRUE;
+        }
+    } catch (...) {
+        answer = FALSE;
+    }
+    if (message == WM_NCDESTROY) {
+        ::SetWindowLongPtrA(window, DWLP_USER, 0);
+        self->Unbind();
+        self->PostNcDestroy();
+    }
+    return answer;
+}
+
+}  // namespace fw

@@ -1,0 +1,51 @@
+#include "framework/WinApp.h"
+
+namespace fw {
+
+namespace {
+
+std::string ExecutableName() {
+    char path[MAX_PATH] = {};
+    const DWORD length = ::GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string name(path, length < sizeof path ? length : 0);
+    const std::size_t slash = name.find_last_of("\\/");
+    if (slash != std::string::npos) name.erase(0, slash + 1);
+    const std::size_t dot = name.rfind('.');
+    if (dot != std::string::npos && dot > 0) name.erase(dot);
+    return name;
+}
+
+}  // namespace
+
+CWinApp* CWinApp::current_ = nullptr;
+
+CWinApp::CWinApp() : appName_(ExecutableName()) { current_ = this; }
+
+CWinApp::~CWinApp() {
+    if (current_ == this) current_ = nullptr;
+}
+
+int CWinApp::Run() {
+    if (!InitInstance()) return 0;
+    if (!m_pMainWnd || !m_pMainWnd->hwnd()) return 0;
+    MSG message;
+    while (::GetMessageA(&message, nullptr, 0, 0) > 0) {
+        ::TranslateMessage(&message);
+        ::DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+std::string AppName() { return CWinApp::Current() ? CWinApp::Current()->AppName() : ExecutableName(); }
+
+int AfxMessageBox(const char* text, UINT type) {
+    if ((type & MB_ICONMASK) == 0) type |= MB_ICONEXCLAMATION;
+    return MessageBoxFor(::GetActiveWindow(), text, nullptr, type);
+}
+
+int MessageBoxFor(HWND owner, const char* text, const char* caption, UINT type) {
+    const std::string name = caption ? std::string() : AppName();
+    return ::MessageBoxA(owner, text, caption ? caption : name.c_str(), type);
+}
+
+}  // namespace fw

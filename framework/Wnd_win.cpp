@@ -1,0 +1,138 @@
+#include "framework/Wnd.h"
+
+#include "framework/LiveCounts.h"
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <utility>
+
+namespace fw {
+
+namespace {
+
+// Where a window's object lives while bound.
+constexpr int kObjectSlot = GWLP_USERDATA;
+
+}  // namespace
+
+CWnd::~CWnd() {
+    if (!bound_ || !hwnd_) return;
+    // The derived parts are gone: the window must not reach this object
+    // again while it is destroyed.
+    const HWND window = hwnd_;
+    ::SetWindowLongPtrA(window, objectSlot_, 0);
+    Unbind();
+    ::DestroyWindow(window);
+}
+
+CWnd* CWnd::FromHandle(HWND window) {
+    if (!window) return nullptr;
+    char className[64] = {};
+    ::GetClassNameA(window, className, sizeof className);
+    // Dialogs keep their object in DWLP_USER, other windows in USERDATA.
+    const bool dialog = lstrcmpA(className, "#32770") == 0;
+    return reinterpret_cast<CWnd*>(::GetWindowLongPtrA(window, dialog ? DWLP_USER : kObjectSlot));
+}
+
+const char* CWnd::RegisterWndClass(UINT classStyle, HCURSOR cursor) {
+    static std::map<std::pair<UINT, HCURSOR>, std::string> registered;
+    const auto key = std::make_pair(classStyle, cursor);
+    if (const auto found = registered.find(key); found != registered.end()) return found->second.c_str();
+
+    char name[64];
+    std::snprintf(name, sizeof name, "FwWnd:%x:%p", classStyle, static_cast<void*>(cursor));
+    WNDCLASSA wc{};
+    wc.style = classStyle;
+    wc.lpfnWndProc = &CWnd::WindowProc;
+    wc.hInstance = ::GetModuleHandleA(nullptr);
+    wc.hCursor = cursor;
+    wc.lpszClassName = name;
+    if (!::RegisterClassA(&wc)) return "";
+    return registered.emplace(key, name).first->second.c_str();
+}
+
+bool CWnd::CreateEx(DWORD exStyle, const char* className, const char* title, DWORD style, const RECT& rect, HWND parent,
+                    UINT id) {
+    const HMENU menuOrId = (style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)) : nullptr;
+    const HWND made = ::CreateWindowExA(exStyle, className, title, style, rect.left, rect.top, rect.right - rect.left,
+                                        rect.bottom - rect.top, parent, menuOrId, ::GetModuleHandleA(nullptr), this);
+    return made != nullptr;
+}
+
+HWND CWnd::Detach() { return std::exchange(hwnd_, nullptr); }
+
+bool CWnd::DestroyWindow() { return hwnd_ && ::DestroyWindow(hwnd_); }
+
+LRESULT CWnd::Default() { return DefaultProcessing(current_.message, current_.wParam, current_.lParam); }
+
+LRESULT CWnd::DefaultProcessing(UINT message, WPARAM wParam, LPARAM lParam) {
+    return ::DefWindowProcA(hwnd_, message, wParam, lParam);
+}
+
+std::string CWnd::GetWindowText() const {
+    std::string text(static_cast<std::size_t>(::GetWindowTextLengthA(hwnd_)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(::GetWindowTextA(hwnd_, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+const MessageMap* CWnd::GetThisMessageMap() {
+    static constexpr MessageMap map{nullptr, {}};
+    return &map;
+}
+
+void CWnd::Bind(HWND window, int slot) {
+    ::SetWindowLongPtrA(window, slot, reinterpret_cast<LONG_PTR>(this));
+    objectSlot_ = slot;
+    hwnd_ = window;
+    bound_ = true;
+    detail::WindowBound();
+}
+
+void CWnd::Unbind() {
+    hwnd_ = nullptr;
+    bound_ = false;
+    detail::WindowUnbound();
+}
+
+bool CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    const UINT code = HIWORD(wParam);
+    const UINT id = LOWORD(wParam);
+    for (const MessageMap* map = GetMessageMap(); map; map = map->base ? map->base() : nullptr) {
+        for (const MessageEntry& entry : map->entries) {
+            if (entry.message != message) continue;
+            if (message == WM_COMMAND && (entry.controlId != id || entry.notifyCode != code)) continue;
+            const CurrentMessage outer = std::exchange(current_, CurrentMessage{message, wParam, lParam});
+            result = entry.thunk(*this, wParam, lParam);
+            current_ = outer;
+            return true;
+        }
+    }
+    return false;
+}
+
+LRESULT CALLBACK CWnd::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<CWnd*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        if (self) self->Bind(window, kObjectSlot);
+    }
+    auto* self = reinterpret_cast<CWnd*>(::GetWindowLongPtrA(window, kObjectSlot));
+    if (!self) return ::DefWindowProcA(window, message, wParam, lParam);
+
+    LRESULT result = 0;
+    try {
+        if (!self->Dispatch(message, wParam, lParam, result)) result = self->DefaultProcessing(message, wParam, lParam);
+    } catch (...) {
+        // Nothing may unwind through the system's code; the message counts
+        // as handled by default processing.
+        result = ::DefWindowProcA(window, message, wParam, lParam);
+    }
+    if (message == WM_NCDESTROY) {
+        ::SetWindowLongPtrA(window, kObjectSlot, 0);
+        self->Unbind();
+        self->PostNcDestroy();
+    }
+    return result;
+}
+
+}  // namespace fw
