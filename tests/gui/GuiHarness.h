@@ -1,0 +1,74 @@
+// Driving real windows from tests: pump the message queue, send mouse
+// messages at client points, read a window's pixels back, and act on a
+// modal dialog from inside its own message loop.
+#pragma once
+
+#include "framework/Wnd.h"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace gui_test {
+
+// Dispatches messages until none has arrived for `quietMs`.
+void PumpUntilIdle(int quietMs = 50);
+
+void MoveMouse(HWND window, POINT client);
+void ReleaseLeft(HWND window, POINT client);
+
+// The client area as drawn, one 0x00BBGGRR value a pixel.
+class Pixels {
+public:
+    static Pixels Of(HWND window);
+    COLORREF At(int x, int y) const;
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    // How many pixels of the rectangle have `colour`.
+    int Count(const RECT& area, COLORREF colour) const;
+
+private:
+    int width_ = 0;
+    int height_ = 0;
+    std::vector<std::uint32_t> bgra_;
+};
+
+// Runs `action` on the active dialog of this thread (the one a modal loop
+// is running) from a timer, as soon as one exists and until the action
+// returns true. Returns at once; the action runs inside the modal loop that
+// the caller starts next. Gives up after `limitMs`.
+void WhenDialogOpens(std::function<bool(HWND dialog)> action, int limitMs = 10000);
+
+// Presses a dialog button as a click would.
+void PressButton(HWND dialog, int controlId);
+
+std::string TextOf(HWND window);
+RECT WindowRectOf(HWND window);
+
+// A plain top-level window to parent the controls under test; it counts the
+// messages it receives of one kind.
+class TestParent : public fw::CWnd {
+public:
+    explicit TestParent(UINT countedMessage, RECT rect = {100, 100, 500, 400});
+    struct Received {
+        WPARAM wParam;
+        LPARAM lParam;
+    };
+    const std::vector<Received>& received() const { return received_; }
+
+    static const fw::MessageMap* GetThisMessageMap();
+    const fw::MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
+
+protected:
+    LRESULT DefaultProcessing(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnPaint();
+
+private:
+    UINT counted_;
+    std::vector<Received> received_;
+};
+
+}  // namespace gui_test

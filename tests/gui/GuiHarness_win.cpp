@@ -1,0 +1,144 @@
+#include "tests/gui/GuiHarness.h"
+
+#include "framework/Gdi.h"
+
+#include <utility>
+
+namespace gui_test {
+
+void PumpUntilIdle(int quietMs) {
+    for (;;) {
+        MSG message;
+        bool any = false;
+        while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            any = true;
+            ::TranslateMessage(&message);
+            ::DispatchMessageA(&message);
+        }
+        if (!any &&
+            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(quietMs), QS_ALLINPUT) == WAIT_TIMEOUT)
+            return;
+    }
+}
+
+void MoveMouse(HWND window, POINT client) { ::SendMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(client.x, client.y)); }
+
+void ReleaseLeft(HWND window, POINT client) { ::SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(client.x, client.y)); }
+
+Pixels Pixels::Of(HWND window) {
+    ::UpdateWindow(window);
+    PumpUntilIdle();
+    Pixels pixels;
+    RECT client;
+    ::GetClientRect(window, &client);
+    pixels.width_ = client.right;
+    pixels.height_ = client.bottom;
+    pixels.bgra_.assign(static_cast<std::size_t>(pixels.width_) * static_cast<std::size_t>(pixels.height_), 0);
+    if (pixels.bgra_.empty()) return pixels;
+
+    const fw::CClientDC source(window);
+    const fw::CMemoryDC copy(source.get(), pixels.width_, pixels.height_);
+    ::BitBlt(copy.get(), 0, 0, pixels.width_, pixels.height_, source.get(), 0, 0, SRCCOPY);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = pixels.width_;
+    info.bmiHeader.biHeight = -pixels.height_;  // top-down rows
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    const HBITMAP bitmap = static_cast<HBITMAP>(::GetCurrentObject(copy.get(), OBJ_BITMAP));
+    ::GetDIBits(copy.get(), bitmap, 0, static_cast<UINT>(pixels.height_), pixels.bgra_.data(), &info, DIB_RGB_COLORS);
+    return pixels;
+}
+
+COLORREF Pixels::At(int x, int y) const {
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) return CLR_INVALID;
+    const std::uint32_t bgra =
+        bgra_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)];
+    return RGB((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF);
+}
+
+int Pixels::Count(const RECT& area, COLORREF colour) const {
+    int count = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            if (At(x, y) == colour) ++count;
+    return count;
+}
+
+namespace {
+
+struct PendingAction {
+    std::function<bool(HWND)> action;
+    DWORD deadline = 0;
+    UINT_PTR timer = 0;
+};
+PendingAction pending;
+
+BOOL CALLBACK FindActiveDialog(HWND window, LPARAM found) {
+    char className[16] = {};
+    ::GetClassNameA(window, className, sizeof className);
+    if (lstrcmpA(className, "#32770") == 0 && ::IsWindowVisible(window) && ::IsWindowEnabled(window))
+        *reinterpret_cast<HWND*>(found) = window;
+    return TRUE;
+}
+
+void CALLBACK OnActionTimer(HWND, UINT, UINT_PTR, DWORD) {
+    HWND dialog = nullptr;
+    ::EnumThreadWindows(::GetCurrentThreadId(), FindActiveDialog, reinterpret_cast<LPARAM>(&dialog));
+    const bool expired = ::GetTickCount() > pending.deadline;
+    if ((dialog && pending.action && pending.action(dialog)) || expired) {
+        ::KillTimer(nullptr, pending.timer);
+        pending = PendingAction{};
+    }
+}
+
+}  // namespace
+
+void WhenDialogOpens(std::function<bool(HWND)> action, int limitMs) {
+    if (pending.timer) ::KillTimer(nullptr, pending.timer);
+    pending.action = std::move(action);
+    pending.deadline = ::GetTickCount() + static_cast<DWORD>(limitMs);
+    pending.timer = ::SetTimer(nullptr, 0, 30, OnActionTimer);
+}
+
+void PressButton(HWND dialog, int controlId) {
+    ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(controlId, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(dialog, controlId)));
+}
+
+std::string TextOf(HWND window) {
+    char text[1024] = {};
+    ::GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+RECT WindowRectOf(HWND window) {
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    return rect;
+}
+
+TestParent::TestParent(UINT countedMessage, RECT rect) : counted_(countedMessage) {
+    CreateEx(0, RegisterWndClass(0, ::LoadCursor(nullptr, IDC_ARROW)), "test", WS_POPUP | WS_VISIBLE, rect, nullptr, 0);
+}
+
+const fw::MessageMap* TestParent::GetThisMessageMap() {
+    static constexpr fw::MessageEntry entries[] = {fw::OnPaint<&TestParent::OnPaint>()};
+    static constexpr fw::MessageMap map{&CWnd::GetThisMessageMap, entries};
+    return &map;
+}
+
+void TestParent::OnPaint() {
+    const fw::CPaintDC dc(hwnd_);
+    RECT client;
+    ::GetClientRect(hwnd_, &client);
+    fw::FillSolidRect(dc.get(), client, RGB(255, 255, 255));
+}
+
+LRESULT TestParent::DefaultProcessing(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == counted_) received_.push_back({wParam, lParam});
+    return CWnd::DefaultProcessing(message, wParam, lParam);
+}
+
+}  // namespace gui_test

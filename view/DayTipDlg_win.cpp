@@ -1,0 +1,51 @@
+#include "view/DayTipDlg.h"
+
+#include "view/LabelWnd.h"
+
+#include <string_view>
+
+namespace view {
+
+bool CDayTipDlg::Create(fw::CWnd* parent) {
+    if (!tipFont) tipFont.CreateFont(15, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "宋体");
+    return fw::CDialog::Create(kDayTipTemplate, parent);
+}
+
+void CDayTipDlg::ShowText(std::unique_ptr<char[]> text, std::size_t length, POINT screenPoint) {
+    tipText = std::move(text);
+    tipLength = tipText ? length : 0;
+
+    const fw::CClientDC dc(hwnd_);
+    const fw::SelectGuard selected(dc.get(), tipFont.get());
+    const SIZE size = MeasureText(dc.get(), std::string_view(tipText.get(), tipLength));
+    tipWidth = size.cx;
+    tipHeight = size.cy;
+    ::MoveWindow(hwnd_, screenPoint.x - tipWidth / 2 + 2, screenPoint.y + 12, tipWidth, tipHeight, TRUE);
+    ::InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+const fw::MessageMap* CDayTipDlg::GetThisMessageMap() {
+    static constexpr fw::MessageEntry entries[] = {
+        fw::OnPaint<&CDayTipDlg::OnPaint>(),
+        fw::OnMessage<&CDayTipDlg::OnEraseBkgnd>(WM_ERASEBKGND),
+    };
+    static constexpr fw::MessageMap map{&fw::CDialog::GetThisMessageMap, entries};
+    return &map;
+}
+
+void CDayTipDlg::OnPaint() {
+    const fw::CPaintDC dc(hwnd_);
+    const fw::SelectGuard selected(dc.get(), tipFont.get());
+    RECT area;
+    ::GetClientRect(hwnd_, &area);
+    area.bottom = area.top + tipHeight;
+    fw::FillSolidRect(dc.get(), area, backColor);
+    ::SetBkMode(dc.get(), TRANSPARENT);
+    ::SetTextColor(dc.get(), textColor);
+    ::DrawTextA(dc.get(), tipText ? tipText.get() : "", static_cast<int>(tipLength), &area, 0);
+}
+
+// The paint covers the whole popup; erasing first would only flicker.
+LRESULT CDayTipDlg::OnEraseBkgnd(WPARAM, LPARAM) { return TRUE; }
+
+}  // namespace view

@@ -1,0 +1,31 @@
+// CHoverButton: a label that acts as a link. Its text turns light red while
+// the pointer is over it, and a left-button release on it posts
+// WM_HOVERBUTTON_CLICK (wParam = its id, lParam = 0) to its parent.
+#pragma once
+
+#include "view/LabelWnd.h"
+
+namespace view {
+
+inline constexpr UINT WM_HOVERBUTTON_CLICK = WM_USER + 101;
+inline constexpr COLORREF HOVER_TEXT_COLOR = RGB(255, 64, 64);
+
+class CHoverButton : public CLabelWnd {
+public:
+    BOOL Create(const RECT& rect, fw::CWnd* parent, UINT id, COLORREF backColour, COLORREF textColour, int pointSize,
+                const char* face);
+
+    bool Hovering() const { return hovering; }
+
+    static const fw::MessageMap* GetThisMessageMap();
+    const fw::MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
+
+protected:
+    void OnMouseMove(UINT flags, POINT point);
+    void OnLButtonUp(UINT flags, POINT point);
+
+    bool hovering = false;
+    COLORREF savedColor = 0;  // the colour to restore when hovering ends
+};
+
+}  // namespace view

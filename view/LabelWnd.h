@@ -1,0 +1,54 @@
+// CLabelWnd: a self-drawn text label with its own colours and point font,
+// sized to its text; lines are separated by "\r\n". CHoverButton builds on it.
+#pragma once
+
+#include "framework/Gdi.h"
+#include "framework/Wnd.h"
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+namespace view {
+
+// The size of `text` in the font selected in `dc`: as wide as its widest
+// line, and as many "a"-heights high as it has lines ("\r\n" separated).
+SIZE MeasureText(HDC dc, std::string_view text);
+
+class CLabelWnd : public fw::CWnd {
+public:
+    // Made hidden; `pointSize` is in tenths of a point.
+    BOOL Create(const RECT& rect, fw::CWnd* parent, UINT id, COLORREF backColour, COLORREF textColour, int pointSize,
+                const char* face);
+
+    // Replaces the text, fits the window to it and repaints; shows the
+    // control when `show` (it never hides it).
+    void SetText(std::string_view s, BOOL show);
+    void ChangeTextColor(COLORREF colour);
+
+    const std::string& Text() const { return text; }
+    COLORREF TextColor() const { return textColor; }
+
+    static const fw::MessageMap* GetThisMessageMap();
+    const fw::MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
+
+protected:
+    void OnPaint();
+    LRESULT OnEraseBkgnd(WPARAM, LPARAM);
+
+    RECT rect{};
+    std::string text;
+    COLORREF textColor = 0;
+    COLORREF backColor = 0;
+    fw::CFont font;
+    fw::CWnd* parent = nullptr;
+    UINT id = 0;
+    bool autoSize = false;
+
+private:
+    // Sizes the window to the text, keeping its top-left corner.
+    void FitToText(HDC dc);
+};
+
+}  // namespace view

@@ -1,0 +1,95 @@
+#include "view/LabelWnd.h"
+
+#include <algorithm>
+
+namespace view {
+
+namespace {
+
+SIZE ExtentOf(HDC dc, std::string_view piece) {
+    SIZE size{};
+    ::GetTextExtentPoint32A(dc, piece.data(), static_cast<int>(piece.size()), &size);
+    return size;
+}
+
+}  // namespace
+
+SIZE MeasureText(HDC dc, std::string_view text) {
+    const LONG lineHeight = ExtentOf(dc, "a").cy;
+    LONG lines = 1;
+    LONG width = 0;
+    for (std::size_t start = 0;;) {
+        const std::size_t end = text.find("\r\n", start);
+        const std::string_view piece = text.substr(start, end == std::string_view::npos ? end : end - start);
+        if (!piece.empty()) width = std::max(width, ExtentOf(dc, piece).cx);
+        if (end == std::string_view::npos) break;
+        ++lines;
+        start = end + 2;
+    }
+    return SIZE{width, lines * lineHeight};
+}
+
+BOOL CLabelWnd::Create(const RECT& r, fw::CWnd* parentWindow, UINT controlId, COLORREF backColour, COLORREF textColour,
+                       int pointSize, const char* face) {
+    const char* className = RegisterWndClass(0, ::LoadCursor(nullptr, IDC_ARROW));
+    if (!CreateEx(0, className, "", WS_CHILD, r, parentWindow ? parentWindow->hwnd() : nullptr, controlId))
+        return FALSE;
+    rect = r;
+    backColor = backColour;
+    textColor = textColour;
+    font.CreatePointFont(pointSize, face);
+    parent = parentWindow;
+    id = controlId;
+    return TRUE;
+}
+
+void CLabelWnd::SetText(std::string_view s, BOOL show) {
+    text.assign(s);
+    autoSize = true;
+    // Fitted now, so a control shown later appears at its final size.
+    if (hwnd_) {
+        const fw::CClientDC dc(hwnd_);
+        FitToText(dc.get());
+    }
+    ::InvalidateRect(hwnd_, nullptr, FALSE);
+    if (show) ::ShowWindow(hwnd_, SW_SHOW);
+}
+
+void CLabelWnd::ChangeTextColor(COLORREF colour) {
+    textColor = colour;
+    ::InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+void CLabelWnd::FitToText(HDC dc) {
+    const fw::SelectGuard selected(dc, font.get());
+    const SIZE size = MeasureText(dc, text);
+    if (rect.right - rect.left == size.cx && rect.bottom - rect.top == size.cy) return;
+    ::MoveWindow(hwnd_, rect.left, rect.top, size.cx, size.cy, TRUE);
+    rect.right = rect.left + size.cx;
+    rect.bottom = rect.top + size.cy;
+}
+
+const fw::MessageMap* CLabelWnd::GetThisMessageMap() {
+    static constexpr fw::MessageEntry entries[] = {
+        fw::OnPaint<&CLabelWnd::OnPaint>(),
+        fw::OnMessage<&CLabelWnd::OnEraseBkgnd>(WM_ERASEBKGND),
+    };
+    static constexpr fw::MessageMap map{&CWnd::GetThisMessageMap, entries};
+    return &map;
+}
+
+void CLabelWnd::OnPaint() {
+    const fw::CPaintDC dc(hwnd_);
+    if (autoSize) FitToText(dc.get());
+    RECT client;
+    ::GetClientRect(hwnd_, &client);
+    ::SetBkColor(dc.get(), backColor);
+    ::SetTextColor(dc.get(), textColor);
+    const fw::SelectGuard selected(dc.get(), font.get());
+    // Format 0: top-left, lines broken only at "\r\n", "&" underlines the next character.
+    ::DrawTextA(dc.get(), text.data(), static_cast<int>(text.size()), &client, 0);
+}
+
+LRESULT CLabelWnd::OnEraseBkgnd(WPARAM, LPARAM) { return Default(); }
+
+}  // namespace view
