@@ -3,6 +3,7 @@
 #include "notes/NoteFilesPlatform.h"
 #include "notes/NoteFilesTestSeam.h"
 
+#include <atomic>
 #include <new>
 #include <string>
 
@@ -12,10 +13,34 @@ namespace {
 
 using platform::FileHandle;
 
-// Beside the target, so the final rename never crosses a file system.
 constexpr char kTempSuffix[] = ".tmp";
+constexpr int kMaxNameAttempts = 100;
 
-bool Refused(WriteStep step) { return !seam::Allows(step); }
+std::atomic<unsigned> tempCounter{0};
+
+bool Refused(WriteStep step, const std::string& path) { return !seam::Allows(step, path); }
+
+// "<path>.<pid>.<n>.tmp": beside the target, so the final rename never
+// crosses a file system, and this save's own, so two saves of one file at
+// once (two copies of the program) never write into the same temporary file.
+std::string NextTempPath(const char* path) {
+    return std::string(path) + '.' + std::to_string(platform::ProcessId()) + '.' + std::to_string(tempCounter++) +
+           kTempSuffix;
+}
+
+// A temporary file that this save alone has created. A name already on the
+// disk (another writer's file, or one left by a crash) is passed over and
+// left alone.
+FileHandle CreateTemp(const char* path, std::string& tempPath) {
+    for (int attempt = 0; attempt < kMaxNameAttempts; ++attempt) {
+        tempPath = NextTempPath(path);
+        if (Refused(WriteStep::CreateTemp, tempPath)) break;
+        bool nameTaken = false;
+        FileHandle temp(platform::CreateNew(tempPath.c_str(), nameTaken));
+        if (temp || !nameTaken) return temp;
+    }
+    return FileHandle();
+}
 
 // Writes everything; the system may take fewer bytes per call than asked.
 int WriteAll(int fd, const char* data, std::size_t size) {
@@ -37,18 +62,18 @@ int EnsureDir(const char* path) {
 }
 
 int WriteWholeFile(const char* path, const void* data, std::size_t size) {
-    if (Refused(WriteStep::CreateTemp)) return -1;
-    const std::string tempPath = std::string(path) + kTempSuffix;
-    FileHandle temp(platform::CreateTruncated(tempPath.c_str()));
+    std::string tempPath;
+    FileHandle temp = CreateTemp(path, tempPath);
     if (!temp) return -1;
 
-    const bool saved = !Refused(WriteStep::WriteBytes) &&
-                       WriteAll(temp.get(), static_cast<const char*>(data), size) == 0 && !Refused(WriteStep::Flush) &&
-                       platform::FlushToDisk(temp.get()) == 0 && temp.Close() == 0 &&  // a write may fail only here
-                       !Refused(WriteStep::Replace) && platform::MoveOver(tempPath.c_str(), path) == 0;
+    const bool saved = !Refused(WriteStep::WriteBytes, tempPath) &&
+                       WriteAll(temp.get(), static_cast<const char*>(data), size) == 0 &&
+                       !Refused(WriteStep::Flush, tempPath) && platform::FlushToDisk(temp.get()) == 0 &&
+                       temp.Close() == 0 &&  // a write may fail only here
+                       !Refused(WriteStep::Replace, tempPath) && platform::MoveOver(tempPath.c_str(), path) == 0;
     if (!saved) {
-        temp.Close();
-        platform::RemovePath(tempPath.c_str());
+        (void)temp.Close();  // already failing; the file goes anyway
+        (void)platform::RemovePath(tempPath.c_str());
         return -1;
     }
     return 0;

@@ -9,8 +9,9 @@
 
 namespace notes::platform {
 
-int OpenForReading(const char* path);                             // descriptor, or -1
-int CreateTruncated(const char* path);                            // descriptor for writing, or -1
+int OpenForReading(const char* path);  // descriptor, or -1
+// A new file for writing; never opens one already there (nameTaken then).
+int CreateNew(const char* path, bool& nameTaken);                 // descriptor, or -1
 long long ReadSome(int fd, void* buffer, std::size_t size);       // bytes read, 0 at the end, -1
 long long WriteSome(int fd, const void* data, std::size_t size);  // bytes written, -1
 long long FileLength(int fd);                                     // -1 when unknown
@@ -20,6 +21,7 @@ int MoveOver(const char* from, const char* to);                   // replaces `t
 int RemovePath(const char* path);                                 // 0 when removed or absent, -1
 int ChangeDir(const char* path);                                  // 0, or -1
 int MakeDir(const char* path);                                    // 0, or -1
+unsigned long ProcessId();
 
 struct FdTraits {
     using Handle = int;

@@ -1,7 +1,11 @@
 // Lets tests make one step of the file utilities' writes fail as if the
-// system had refused it, to show what a failed save leaves on the disk.
-// Only tests set it up; the file utilities merely ask it.
+// system had refused it, or act just before it (as a second writer would),
+// to show what a failed or interleaved save leaves on the disk. Only tests
+// set it up; the file utilities merely ask it.
 #pragma once
+
+#include <functional>
+#include <string>
 
 namespace notes {
 
@@ -17,10 +21,20 @@ public:
     ScopedWriteFailure& operator=(const ScopedWriteFailure&) = delete;
 };
 
+// While alive, runs `action` each time a write is about to take `step`,
+// with the path of the temporary file that step works on.
+class ScopedWriteHook {
+public:
+    ScopedWriteHook(WriteStep step, std::function<void(const std::string& path)> action);
+    ~ScopedWriteHook();
+    ScopedWriteHook(const ScopedWriteHook&) = delete;
+    ScopedWriteHook& operator=(const ScopedWriteHook&) = delete;
+};
+
 namespace seam {
 
-// False when a test has made `step` fail.
-bool Allows(WriteStep step);
+// Runs a test's hook for `step`, then false when a test has made it fail.
+bool Allows(WriteStep step, const std::string& path);
 
 }  // namespace seam
 }  // namespace notes

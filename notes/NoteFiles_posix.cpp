@@ -29,9 +29,11 @@ std::string FolderOf(const char* path) {
 
 int OpenForReading(const char* path) { return ::open(path, O_RDONLY | O_CLOEXEC); }
 
-int CreateTruncated(const char* path) {
-    return ::open(path, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC,
-                  S_IRUSR | S_IWUSR | S_IRGRP | S_IWGRP | S_IROTH | S_IWOTH);
+int CreateNew(const char* path, bool& nameTaken) {
+    const int fd = ::open(path, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                          S_IRUSR | S_IWUSR | S_IRGRP | S_IWGRP | S_IROTH | S_IWOTH);
+    nameTaken = fd < 0 && errno == EEXIST;
+    return fd;
 }
 
 long long ReadSome(int fd, void* buffer, std::size_t size) {
@@ -77,6 +79,8 @@ int RemovePath(const char* path) { return (::unlink(path) == 0 || errno == ENOEN
 int ChangeDir(const char* path) { return ::chdir(path) == 0 ? 0 : -1; }
 
 int MakeDir(const char* path) { return ::mkdir(path, S_IRWXU | S_IRWXG | S_IRWXO) == 0 ? 0 : -1; }
+
+unsigned long ProcessId() { return static_cast<unsigned long>(::getpid()); }
 
 }  // namespace platform
 }  // namespace notes

@@ -25,8 +25,10 @@ unsigned int ChunkOf(std::size_t size) { return size > INT_MAX ? INT_MAX : stati
 
 int OpenForReading(const char* path) { return ::_open(path, _O_RDONLY | _O_BINARY | _O_NOINHERIT); }
 
-int CreateTruncated(const char* path) {
-    return ::_open(path, _O_WRONLY | _O_CREAT | _O_TRUNC | _O_BINARY | _O_NOINHERIT, _S_IREAD | _S_IWRITE);
+int CreateNew(const char* path, bool& nameTaken) {
+    const int fd = ::_open(path, _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT, _S_IREAD | _S_IWRITE);
+    nameTaken = fd < 0 && errno == EEXIST;
+    return fd;
 }
 
 long long ReadSome(int fd, void* buffer, std::size_t size) { return ::_read(fd, buffer, ChunkOf(size)); }
@@ -48,6 +50,8 @@ int RemovePath(const char* path) { return (::_unlink(path) == 0 || errno == ENOE
 int ChangeDir(const char* path) { return ::_chdir(path) == 0 ? 0 : -1; }
 
 int MakeDir(const char* path) { return ::_mkdir(path) == 0 ? 0 : -1; }
+
+unsigned long ProcessId() { return ::GetCurrentProcessId(); }
 
 }  // namespace platform
 }  // namespace notes
