@@ -1,0 +1,25 @@
+#include "framework/Shell.h"
+
+#include <shellapi.h>
+
+namespace fw {
+
+namespace {
+
+void OpenWithShell(HWND owner, const char* address) {
+    ::ShellExecuteA(owner, "open", address, nullptr, nullptr, SW_SHOW);
+}
+
+WebAddressOpener opener = &OpenWithShell;
+
+}  // namespace
+
+void OpenWebAddress(HWND owner, const char* address) { opener(owner, address); }
+
+WebAddressOpener SetWebAddressOpener(WebAddressOpener replacement) {
+    const WebAddressOpener previous = opener;
+    opener = replacement ? replacement : &OpenWithShell;
+    return previous;
+}
+
+}  // namespace fw

@@ -1,0 +1,82 @@
+// CMonthView: the month grid window. It keeps its state in MonthViewState
+// (portable: day cells, marked date, note stores, colour decisions) and
+// only paints, forwards the mouse and runs the note editors.
+#pragma once
+
+#include "framework/Gdi.h"
+#include "framework/Wnd.h"
+#include "view/DayTipDlg.h"
+#include "view/HoverButton.h"
+#include "view/LabelWnd.h"
+#include "view/MonthViewOwner.h"
+#include "view/MonthViewState.h"
+
+#include <memory>
+#include <string>
+
+namespace view {
+
+inline constexpr UINT kMonthViewId = 107;
+inline constexpr UINT kSiteButtonId = 1052;
+// The vendor's home page; a reserved name, so nothing real is reached.
+inline constexpr char kSiteAddress[] = "http://www.morvane.example/";
+
+class CMonthView : public fw::CWnd, public MonthViewState {
+public:
+    CMonthView() = default;
+    ~CMonthView() override;
+
+    // Makes the window (363 x 236 at `rect` of the parent), its fonts, the
+    // year label, the site button and the hidden tip popup. FALSE, with
+    // nothing made, when the window cannot be made.
+    BOOL Create(const RECT& rect, fw::CWnd* parent, UINT id, MonthViewOwner* owner);
+
+    // Shows a month (mark 0 keeps the marked date): day cells, note stores,
+    // year label, the owner's "返回" button; repaints without erasing.
+    // FALSE, changing nothing, for a month the tables do not cover.
+    BOOL SetMonth(int y, int m, int mark);
+
+    // Saves the editors' results through the state and repaints; when a
+    // note cannot be saved the user is told at once (the text stays).
+    void ApplyDayNotes(std::string t1, std::uint32_t c1, std::string t2, std::uint32_t c2, std::string t3,
+                       std::uint32_t c3);
+    void ApplyWeeklyNote(std::string t, std::uint32_t c);
+
+    // Pops today's notes up under the marked day (the owner calls it once,
+    // shortly after start-up).
+    void ShowTodayTip();
+
+    // True while a day or weekly editor of this view is open: the owner
+    // must not change the month under it.
+    bool EditorOpen() const { return editorOpen; }
+
+    CDayTipDlg* TipPopup() const { return tipPopup.get(); }
+    const CLabelWnd& YearLabel() const { return yearLabel; }
+
+    static const fw::MessageMap* GetThisMessageMap();
+    const fw::MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
+
+protected:
+    void OnPaint();
+    void OnMouseMove(UINT flags, POINT point);
+    void OnLButtonUp(UINT flags, POINT point);
+    LRESULT OnHoverButtonClick(WPARAM id, LPARAM);
+
+    void DrawHeader(HDC dc);
+    void DrawGrid(HDC dc);
+    void DrawDayCell(HDC dc, int day, int x, int y);
+    void ShowDayTip(int day, POINT clientPoint);
+    void UpdateYearLabel();
+
+    fw::CFont dayNumberFont;
+    fw::CFont starFont;
+    fw::CFont lunarFont;
+    fw::CFont lunarBoldFont;
+    std::unique_ptr<CDayTipDlg> tipPopup;
+    CLabelWnd yearLabel;
+    CHoverButton siteButton;
+    MonthViewOwner* owner = nullptr;
+    bool editorOpen = false;
+};
+
+}  // namespace view
