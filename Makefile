@@ -4,7 +4,7 @@ NATIVE := build/native
 ASAN := build/asan
 WIN := build/win
 
-.PHONY: test run deps native asan win test-native test-asan test-win monthdump bench clean
+.PHONY: test run deps native asan win test-native test-asan test-win monthdump bench bench-startup clean
 
 test: deps test-native test-asan test-win
 	@echo "All builds tested."
@@ -38,8 +38,20 @@ monthdump: native
 bench: native
 	$(NATIVE)/tools/engine_bench
 
-run: deps native
-	$(NATIVE)/tools/monthdump --grid
+# Starts the calendar under Wine with the bundled loopback news server; with
+# no display it saves build/screenshot.png instead.
+run: deps
+	cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=Release >/dev/null
+	cmake --build $(NATIVE) -j $(JOBS) --target newsserver
+	cmake -S . -B $(WIN) -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake >/dev/null
+	cmake --build $(WIN) -j $(JOBS) --target Veltrano
+	tools/run-calendar.sh
+
+# Start-up time and working set against an empty Win32 window.
+bench-startup: deps
+	cmake -S . -B $(WIN) -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake >/dev/null
+	cmake --build $(WIN) -j $(JOBS) --target Veltrano startup_bench startup_baseline
+	tools/startup/bench.sh
 
 clean:
 	rm -rf build

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Runs the start-up benchmark under Wine on a private display, in a prefix
+# of its own whose headline server is a closed loopback port.
+set -eu
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+win="$root/build/win"
+export VELTRANO_WINEPREFIX="$root/build/wineprefix-bench"
+runs="${1:-11}"
+
+"$root/tools/with-xvfb.sh" bash -c '
+  set -eu
+  run="$1/tools/wine-run.sh"
+  "$run" reg add "HKCU\\SOFTWARE\\Quorvex\\Veltrano" /v NewsHost /t REG_SZ /d 127.0.0.1:9 /f >/dev/null 2>&1
+  calendar=$(WINEPREFIX="$VELTRANO_WINEPREFIX" winepath -w "$2/app/Veltrano.exe")
+  baseline=$(WINEPREFIX="$VELTRANO_WINEPREFIX" winepath -w "$2/tools/startup/startup_baseline.exe")
+  "$run" "$2/tools/startup/startup_bench.exe" "$calendar" "$baseline" "$3"
+' bench "$root" "$win" "$runs"
