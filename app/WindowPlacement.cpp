@@ -1,0 +1,73 @@
+#include "app/WindowPlacement.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <limits>
+
+namespace app {
+
+namespace {
+
+// Edges of a window in 64 bits, where position plus size cannot overflow.
+struct Span {
+    long long left, top, right, bottom;
+};
+
+Span WindowSpan(ScreenPoint p, int width, int height) {
+    return {p.x, p.y, static_cast<long long>(p.x) + width, static_cast<long long>(p.y) + height};
+}
+
+bool Touches(const Span& window, const ScreenRect& area) {
+    return window.left < area.right && area.left < window.right && window.top < area.bottom && area.top < window.bottom;
+}
+
+// Gap between the spans along one axis; 0 when they overlap on it.
+long long Gap(long long lowA, long long highA, long long lowB, long long highB) {
+    return std::max({lowB - highA, lowA - highB, 0LL});
+}
+
+double Distance(const Span& window, const ScreenRect& area) {
+    return std::hypot(static_cast<double>(Gap(window.left, window.right, area.left, area.right)),
+                      static_cast<double>(Gap(window.top, window.bottom, area.top, area.bottom)));
+}
+
+// The position on one axis nearest to `at` that keeps `size` inside
+// [low, high); the low edge when it does not fit.
+int PlaceWithin(int at, int size, int low, int high) {
+    const long long highest = static_cast<long long>(high) - size;
+    if (highest < low) return low;
+    return static_cast<int>(std::clamp<long long>(at, low, highest));
+}
+
+int ClampEdge(int at, int size, int limit) {
+    const long long highest = static_cast<long long>(limit) - size;
+    if (at <= highest) return at;
+    return static_cast<int>(std::max<long long>(highest, INT_MIN));
+}
+
+}  // namespace
+
+ScreenPoint ClampToFullScreen(ScreenPoint p, int fullWidth, int fullHeight) {
+    return {ClampEdge(p.x, kMainWindowWidth, fullWidth), ClampEdge(p.y, kClampedHeight, fullHeight)};
+}
+
+ScreenPoint MoveOntoWorkAreas(ScreenPoint p, int width, int height, const std::vector<ScreenRect>& workAreas) {
+    const Span window = WindowSpan(p, width, height);
+    const ScreenRect* nearest = nullptr;
+    double nearestDistance = std::numeric_limits<double>::infinity();
+    for (const ScreenRect& area : workAreas) {
+        if (area.right <= area.left || area.bottom <= area.top) continue;
+        if (Touches(window, area)) return p;
+        const double distance = Distance(window, area);
+        if (distance < nearestDistance) {
+            nearestDistance = distance;
+            nearest = &area;
+        }
+    }
+    if (!nearest) return p;
+    return {PlaceWithin(p.x, width, nearest->left, nearest->right),
+            PlaceWithin(p.y, height, nearest->top, nearest->bottom)};
+}
+
+}  // namespace app

@@ -1,0 +1,35 @@
+// Keeping the main window and the memo pad where the user can reach them.
+// Screen coordinates; positions may be negative (monitors left of or above
+// the primary one).
+#pragma once
+
+#include "app/Settings.h"
+
+#include <vector>
+
+namespace app {
+
+struct ScreenRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;  // exclusive
+    int bottom = 0;
+    friend bool operator==(const ScreenRect&, const ScreenRect&) = default;
+};
+
+inline constexpr int kMainWindowWidth = 363;
+inline constexpr int kMainWindowHeight = 278;
+// The start position is kept on screen for the grid's height only, so the
+// headline strip below it may stick out.
+inline constexpr int kClampedHeight = 236;
+
+// Pulls a start position left and up so that the window's width and the
+// grid's height fit the full-screen area of fullWidth x fullHeight.
+ScreenPoint ClampToFullScreen(ScreenPoint p, int fullWidth, int fullHeight);
+
+// A window of width x height at `p` that touches no work area (its monitor
+// was removed or made smaller) moves onto the nearest one, wholly inside it
+// where it fits; one that still touches a work area stays where it is.
+ScreenPoint MoveOntoWorkAreas(ScreenPoint p, int width, int height, const std::vector<ScreenRect>& workAreas);
+
+}  // namespace app

@@ -1,0 +1,34 @@
+// The headline title in the strip, and the memo pad's save warnings.
+#include "app/HeadlineText.h"
+#include "app/MemoAutosave.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(HeadlineText, EscapesAmpersands) { EXPECT_EQ(app::EscapeMnemonics("R&D && 新闻"), "R&&D &&&& 新闻"); }
+
+TEST(HeadlineText, FitsWithEllipsisOnCharacterBoundaries) {
+    const auto byteWidth = [](std::string_view text) { return static_cast<int>(text.size()); };
+    const char* const cases[][3] = {
+        {"short\r\n", "5", "short"},
+        {"abcdefgh", "7", "abcd..."},
+        {"\xC4\xEA\xC4\xEA\xC4\xEA\xC4\xEA", "8", "\xC4\xEA\xC4\xEA\xC4\xEA\xC4\xEA"},
+        {"\xC4\xEA\xC4\xEA\xC4\xEA\xC4\xEA", "6", "\xC4\xEA..."},  // 7 would split a character
+        {"a\x81q234", "5", "a..."},                                // "\x81q" is one character
+        {"a\x81-234", "5", "a\x81..."},                            // a lead byte without a trail byte stands alone
+        {"abcdefgh", "3", "..."},
+        {"abcdefgh", "2", ""}};
+    for (const auto& c : cases) EXPECT_EQ(app::FitWithEllipsis(c[0], std::stoi(c[1]), byteWidth), c[2]) << c[0];
+}
+
+TEST(MemoAutosave, WarnsOncePerRunOfFailures) {
+    app::MemoAutosave autosave;
+    const int steps[][3] = {{-1, 1, 1}, {-1, 0, 1}, {0, 0, 0}, {0, 0, 0}, {-1, 1, 1}};  // result, warn, pending
+    for (const auto& s : steps) {
+        EXPECT_EQ(autosave.AfterSave(s[0]), s[1] == 1);
+        EXPECT_EQ(autosave.Pending(), s[2] == 1);
+    }
+}
+
+}  // namespace
