@@ -15,6 +15,8 @@ using platform::FileHandle;
 
 constexpr char kTempSuffix[] = ".tmp";
 constexpr int kMaxNameAttempts = 100;
+constexpr char kDamagedSuffix[] = ".damaged";
+constexpr int kMaxDamagedCopies = 1000;
 
 std::atomic<unsigned> tempCounter{0};
 
@@ -104,5 +106,30 @@ std::unique_ptr<char[]> ReadWholeFile(const char* path, std::size_t& size) {
 }
 
 int RemoveFile(const char* path) { return platform::RemovePath(path); }
+
+bool IsMissing(const char* path) { return platform::PathIsMissing(path); }
+
+int KeepDamagedCopy(const char* path) {
+    std::size_t size = 0;
+    const std::unique_ptr<char[]> original = ReadWholeFile(path, size);
+    if (!original) return IsMissing(path) ? 0 : -1;
+
+    for (int number = 0; number < kMaxDamagedCopies; ++number) {
+        std::string copyPath = std::string(path) + kDamagedSuffix;
+        if (number > 0) copyPath += '.' + std::to_string(number);
+        if (Refused(WriteStep::KeepCopy, copyPath)) return -1;
+        bool nameTaken = false;
+        FileHandle copy(platform::CreateNew(copyPath.c_str(), nameTaken));
+        if (nameTaken) continue;  // an earlier copy: kept as it is
+        if (!copy) return -1;
+        if (WriteAll(copy.get(), original.get(), size) == 0 && platform::FlushToDisk(copy.get()) == 0 &&
+            copy.Close() == 0)
+            return 0;
+        (void)copy.Close();  // already failing; the partial copy goes anyway
+        (void)platform::RemovePath(copyPath.c_str());
+        return -1;
+    }
+    return -1;
+}
 
 }  // namespace notes

@@ -32,4 +32,14 @@ std::unique_ptr<char[]> ReadWholeFile(const char* path, std::size_t& size);
 // was none), -1 when it is still there.
 int RemoveFile(const char* path);
 
+// True when nothing at all is at `path`; a file that is there but cannot be
+// read is not missing.
+bool IsMissing(const char* path);
+
+// Copies the file at `path` beside it as "<path>.damaged", or as
+// "<path>.damaged.1", ".2", ... when that name is taken; no existing file is
+// ever replaced. 0 when the copy is on the disk or nothing is at `path`,
+// -1 otherwise.
+int KeepDamagedCopy(const char* path);
+
 }  // namespace notes

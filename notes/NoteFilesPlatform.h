@@ -19,6 +19,7 @@ int FlushToDisk(int fd);                                          // 0, or -1
 int CloseFd(int fd);                                              // 0, or -1
 int MoveOver(const char* from, const char* to);                   // replaces `to` in one step; 0, or -1
 int RemovePath(const char* path);                                 // 0 when removed or absent, -1
+bool PathIsMissing(const char* path);                             // nothing at all at `path`
 int ChangeDir(const char* path);                                  // 0, or -1
 int MakeDir(const char* path);                                    // 0, or -1
 unsigned long ProcessId();

@@ -9,8 +9,9 @@
 
 namespace notes {
 
-// The steps of WriteWholeFile, in order.
-enum class WriteStep { CreateTemp, WriteBytes, Flush, Replace };
+// The steps of WriteWholeFile, in order, and the making of the copy that
+// KeepDamagedCopy keeps.
+enum class WriteStep { CreateTemp, WriteBytes, Flush, Replace, KeepCopy };
 
 // While alive, makes the given step of every write fail.
 class ScopedWriteFailure {
@@ -22,7 +23,8 @@ public:
 };
 
 // While alive, runs `action` each time a write is about to take `step`,
-// with the path of the temporary file that step works on.
+// with the path of the file that step works on (the temporary file, or the
+// damaged file's copy).
 class ScopedWriteHook {
 public:
     ScopedWriteHook(WriteStep step, std::function<void(const std::string& path)> action);

@@ -76,6 +76,11 @@ int MoveOver(const char* from, const char* to) {
 
 int RemovePath(const char* path) { return (::unlink(path) == 0 || errno == ENOENT) ? 0 : -1; }
 
+bool PathIsMissing(const char* path) {
+    struct stat info;
+    return ::stat(path, &info) != 0 && (errno == ENOENT || errno == ENOTDIR);
+}
+
 int ChangeDir(const char* path) { return ::chdir(path) == 0 ? 0 : -1; }
 
 int MakeDir(const char* path) { return ::mkdir(path, S_IRWXU | S_IRWXG | S_IRWXO) == 0 ? 0 : -1; }

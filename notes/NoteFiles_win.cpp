@@ -47,6 +47,12 @@ int MoveOver(const char* from, const char* to) {
 
 int RemovePath(const char* path) { return (::_unlink(path) == 0 || errno == ENOENT) ? 0 : -1; }
 
+bool PathIsMissing(const char* path) {
+    if (::GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES) return false;
+    const DWORD error = ::GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
 int ChangeDir(const char* path) { return ::_chdir(path) == 0 ? 0 : -1; }
 
 int MakeDir(const char* path) { return ::_mkdir(path) == 0 ? 0 : -1; }

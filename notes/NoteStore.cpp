@@ -101,8 +101,13 @@ int CNoteStore::Load() {
     Clear();
     std::size_t size = 0;
     const std::unique_ptr<char[]> data = ReadWholeFile(fileName_, size);
-    if (!data) return 0;
-    return LoadBytes(reinterpret_cast<const unsigned char*>(data.get()), size);
+    int result = 0;
+    if (data)
+        result = LoadBytes(reinterpret_cast<const unsigned char*>(data.get()), size);
+    else if (!IsMissing(fileName_))
+        result = -1;  // there, yet unreadable: none of its notes is here
+    keepFileBeforeSave_ = result != 0;
+    return result;
 }
 
 int CNoteStore::LoadBytes(const unsigned char* data, std::size_t size) {
@@ -139,6 +144,10 @@ std::vector<unsigned char> CNoteStore::FileBytes() const {
 
 int CNoteStore::Save() {
     if (fileName_[0] == '\0') return -1;  // never opened
+    if (keepFileBeforeSave_) {
+        if (KeepDamagedCopy(fileName_) != 0) return -1;
+        keepFileBeforeSave_ = false;
+    }
     const std::vector<unsigned char> bytes = FileBytes();
     if (bytes.empty()) return RemoveFile(fileName_);
     return WriteWholeFile(fileName_, bytes.data(), bytes.size());

@@ -72,13 +72,17 @@ public:
 
     // Reads the store's file into empty slots. 0, or -1 when it stopped at a
     // record that does not fit (index outside 0..MaxSlot(), or a header or
-    // text running past the end); the slots read before it stay.
+    // text running past the end; the slots read before it stay) or when the
+    // file is there but cannot be read.
     int Load();
     // The same from the bytes of a file.
     int LoadBytes(const unsigned char* data, std::size_t size);
 
     // Writes the store's file, or deletes it when no slot holds a text.
     // 0 when the disk holds the store, -1 otherwise (the notes stay here).
+    // When the file did not load whole, the first save over it keeps it
+    // first (KeepDamagedCopy), so the records that did not load are not
+    // lost; if that copy cannot be kept the save fails and changes nothing.
     int Save();
     // The bytes Save writes; none when no slot holds a text.
     std::vector<unsigned char> FileBytes() const;
@@ -101,6 +105,7 @@ private:
     std::unique_ptr<NoteSlot[]> slots_;
     char fileName_[33] = {};  // a relative path of up to 32 bytes
     int maxSlot_ = -1;
+    bool keepFileBeforeSave_ = false;  // the file holds more than was loaded
 };
 
 }  // namespace notes
