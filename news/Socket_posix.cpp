@@ -6,7 +6,6 @@
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
-#include <netdb.h>
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
@@ -37,18 +36,6 @@ int WaitFor(int fd, short events, int timeoutMs) {
 
 SocketLibrary::SocketLibrary() : started_(true) {}
 SocketLibrary::~SocketLibrary() = default;
-
-bool ResolveIPv4(const char* host, Ipv4Address& address) {
-    addrinfo hints{};
-    hints.ai_family = AF_INET;
-    hints.ai_socktype = SOCK_STREAM;
-    addrinfo* found = nullptr;
-    if (getaddrinfo(host, nullptr, &hints, &found) != 0 || found == nullptr) return false;
-    const auto* ipv4 = reinterpret_cast<const sockaddr_in*>(found->ai_addr);
-    std::memcpy(address.octets, &ipv4->sin_addr, sizeof address.octets);
-    freeaddrinfo(found);
-    return true;
-}
 
 std::int64_t MonotonicMilliseconds() {
     timespec now{};
