@@ -78,7 +78,7 @@ done
 painted || { echo "run-calendar: the calendar window did not appear" >&2; exit 1; }
 sleep 5
 mkdir -p "$(dirname "$shot")"
-xwd -root -silent -display "$DISPLAY" | convert xwd:- "png:$shot"
+"$root/tools/screenshot.sh" "$shot"
 echo "The calendar is running on a virtual display; its screenshot: $shot"
 kill "$app_pid" 2>/dev/null || true
 exit 0
