@@ -1,5 +1,5 @@
-// The platform-neutral part of the socket layer: ownership of the handle
-// and the name lookup, which both systems offer as getaddrinfo.
+// The platform-neutral part of the socket layer: the name lookup, which both
+// systems offer as getaddrinfo.
 #include "news/Socket.h"
 
 #include "news/SocketSystem.h"
@@ -18,17 +18,6 @@ bool ResolveIPv4(const char* host, Ipv4Address& address) {
     std::memcpy(address.octets, &ipv4->sin_addr, sizeof address.octets);
     freeaddrinfo(found);
     return true;
-}
-
-Socket::Socket(Socket&& other) noexcept : handle_(other.handle_) { other.handle_ = kNoSocket; }
-
-Socket& Socket::operator=(Socket&& other) noexcept {
-    if (this != &other) {
-        Close();
-        handle_ = other.handle_;
-        other.handle_ = kNoSocket;
-    }
-    return *this;
 }
 
 }  // namespace news

@@ -4,6 +4,8 @@
 // send, receive with a time limit, shutdown and close.
 #pragma once
 
+#include "base/UniqueHandle.h"
+
 #include <cstddef>
 #include <cstdint>
 
@@ -51,22 +53,24 @@ struct ReceiveResult {
     std::size_t count = 0;
 };
 
+// How a socket handle is closed: closesocket on Windows, close elsewhere.
+struct SocketTraits {
+    using Handle = NativeSocket;
+    static constexpr Handle Invalid() { return kNoSocket; }
+    static int Close(Handle handle);  // 0, or -1
+};
+
 // An owned TCP socket, closed when the object goes away. Move-only.
 class Socket {
 public:
     Socket() = default;
     explicit Socket(NativeSocket handle) : handle_(handle) {}
-    ~Socket() { Close(); }
-    Socket(Socket&& other) noexcept;
-    Socket& operator=(Socket&& other) noexcept;
-    Socket(const Socket&) = delete;
-    Socket& operator=(const Socket&) = delete;
 
     // A new IPv4 stream socket; not open when the system refuses one.
     static Socket OpenTcp();
 
-    bool IsOpen() const { return handle_ != kNoSocket; }
-    NativeSocket Native() const { return handle_; }
+    bool IsOpen() const { return static_cast<bool>(handle_); }
+    NativeSocket Native() const { return handle_.get(); }
 
     // Connects without blocking the caller for longer than `timeoutMs`;
     // false when refused, unreachable or not answered in time. The socket
@@ -81,10 +85,11 @@ public:
 
     // Ends both directions; the handle stays open until Close.
     void ShutdownBoth();
-    void Close();
+    // Nothing is left to send or receive, so a failing close changes nothing.
+    void Close() { (void)handle_.Close(); }
 
 private:
-    NativeSocket handle_ = kNoSocket;
+    base::UniqueHandle<SocketTraits> handle_;
 };
 
 }  // namespace news

@@ -50,7 +50,7 @@ Socket Socket::OpenTcp() {
 
 bool Socket::Connect(const Ipv4Address& address, std::uint16_t port, int timeoutMs) {
     if (!IsOpen()) return false;
-    const int fd = Fd(handle_);
+    const int fd = Fd(Native());
     sockaddr_in peer{};
     peer.sin_family = AF_INET;
     peer.sin_port = htons(port);
@@ -71,29 +71,26 @@ bool Socket::Connect(const Ipv4Address& address, std::uint16_t port, int timeout
 long Socket::Send(const char* data, std::size_t length) {
     if (!IsOpen()) return -1;
     // MSG_NOSIGNAL: a peer that has gone away must not end the process.
-    return static_cast<long>(send(Fd(handle_), data, length, MSG_NOSIGNAL));
+    return static_cast<long>(send(Fd(Native()), data, length, MSG_NOSIGNAL));
 }
 
 ReceiveResult Socket::Receive(char* buffer, std::size_t capacity, int timeoutMs) {
     if (!IsOpen()) return {ReceiveStatus::Failed, 0};
-    const int ready = WaitFor(Fd(handle_), POLLIN, timeoutMs);
+    const int ready = WaitFor(Fd(Native()), POLLIN, timeoutMs);
     if (ready == 0) return {ReceiveStatus::TimedOut, 0};
     if (ready < 0) return {ReceiveStatus::Failed, 0};
     ssize_t got;
     do {
-        got = recv(Fd(handle_), buffer, capacity, 0);
+        got = recv(Fd(Native()), buffer, capacity, 0);
     } while (got < 0 && errno == EINTR);
     if (got > 0) return {ReceiveStatus::Data, static_cast<std::size_t>(got)};
     return {got == 0 ? ReceiveStatus::Closed : ReceiveStatus::Failed, 0};
 }
 
 void Socket::ShutdownBoth() {
-    if (IsOpen()) shutdown(Fd(handle_), SHUT_RDWR);
+    if (IsOpen()) shutdown(Fd(Native()), SHUT_RDWR);
 }
 
-void Socket::Close() {
-    if (IsOpen()) close(Fd(handle_));
-    handle_ = kNoSocket;
-}
+int SocketTraits::Close(NativeSocket handle) { return close(Fd(handle)) == 0 ? 0 : -1; }
 
 }  // namespace news

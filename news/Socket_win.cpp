@@ -49,7 +49,7 @@ Socket Socket::OpenTcp() {
 
 bool Socket::Connect(const Ipv4Address& address, std::uint16_t port, int timeoutMs) {
     if (!IsOpen()) return false;
-    const SOCKET s = Handle(handle_);
+    const SOCKET s = Handle(Native());
     sockaddr_in peer{};
     peer.sin_family = AF_INET;
     peer.sin_port = htons(port);
@@ -76,13 +76,13 @@ bool Socket::Connect(const Ipv4Address& address, std::uint16_t port, int timeout
 
 long Socket::Send(const char* data, std::size_t length) {
     if (!IsOpen()) return -1;
-    const int sent = send(Handle(handle_), data, static_cast<int>(length), 0);
+    const int sent = send(Handle(Native()), data, static_cast<int>(length), 0);
     return sent == SOCKET_ERROR ? -1 : sent;
 }
 
 ReceiveResult Socket::Receive(char* buffer, std::size_t capacity, int timeoutMs) {
     if (!IsOpen()) return {ReceiveStatus::Failed, 0};
-    const SOCKET s = Handle(handle_);
+    const SOCKET s = Handle(Native());
     fd_set readable;
     FD_ZERO(&readable);
     FD_SET(s, &readable);
@@ -96,12 +96,9 @@ ReceiveResult Socket::Receive(char* buffer, std::size_t capacity, int timeoutMs)
 }
 
 void Socket::ShutdownBoth() {
-    if (IsOpen()) shutdown(Handle(handle_), SD_BOTH);
+    if (IsOpen()) shutdown(Handle(Native()), SD_BOTH);
 }
 
-void Socket::Close() {
-    if (IsOpen()) closesocket(Handle(handle_));
-    handle_ = kNoSocket;
-}
+int SocketTraits::Close(NativeSocket handle) { return closesocket(Handle(handle)) == 0 ? 0 : -1; }
 
 }  // namespace news
