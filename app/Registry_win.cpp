@@ -1,5 +1,7 @@
 #include "app/Registry.h"
 
+#include "base/UniqueHandle.h"
+
 #include <cstdio>
 #include <cstring>
 
@@ -9,48 +11,29 @@ namespace app {
 
 namespace {
 
-// Owns one open registry key and closes it when it goes.
-class RegKey {
-public:
-    RegKey() = default;
-    ~RegKey() { Close(); }
-    RegKey(RegKey&& other) noexcept : key_(other.key_) { other.key_ = nullptr; }
-    RegKey& operator=(RegKey&& other) noexcept {
-        if (this != &other) {
-            Close();
-            key_ = other.key_;
-            other.key_ = nullptr;
-        }
-        return *this;
-    }
-    RegKey(const RegKey&) = delete;
-    RegKey& operator=(const RegKey&) = delete;
-
-    static RegKey Open(const char* subkey, REGSAM access) {
-        RegKey key;
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, subkey, 0, access, &key.key_) != ERROR_SUCCESS) key.key_ = nullptr;
-        return key;
-    }
-
-    static RegKey Create(const char* subkey, REGSAM access) {
-        RegKey key;
-        if (RegCreateKeyExA(HKEY_CURRENT_USER, subkey, 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr, &key.key_,
-                            nullptr) != ERROR_SUCCESS)
-            key.key_ = nullptr;
-        return key;
-    }
-
-    explicit operator bool() const { return key_ != nullptr; }
-    HKEY get() const { return key_; }
-
-private:
-    void Close() {
-        if (key_) RegCloseKey(key_);
-        key_ = nullptr;
-    }
-
-    HKEY key_ = nullptr;
+struct RegKeyTraits {
+    using Handle = HKEY;
+    static constexpr Handle Invalid() { return nullptr; }
+    static LONG Close(Handle key) { return RegCloseKey(key); }
 };
+
+// One open key of HKEY_CURRENT_USER, closed when it goes.
+using RegKey = base::UniqueHandle<RegKeyTraits>;
+
+RegKey OpenKey(const char* subkey, REGSAM access) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, subkey, 0, access, &key) != ERROR_SUCCESS) return RegKey();
+    return RegKey(key);
+}
+
+// Opens the key, creating it (and the keys above it) when missing.
+RegKey CreateKey(const char* subkey, REGSAM access) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, subkey, 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS)
+        return RegKey();
+    return RegKey(key);
+}
 
 int SetText(const RegKey& key, const char* valueName, const char* text) {
     const DWORD size = static_cast<DWORD>(std::strlen(text) + 1);
@@ -63,7 +46,7 @@ int SetText(const RegKey& key, const char* valueName, const char* text) {
 int ReadRegString(const char* subkey, const char* valueName, char* buffer, std::size_t bufferSize) {
     if (bufferSize == 0) return -1;
     buffer[0] = '\0';
-    const RegKey key = RegKey::Open(subkey, KEY_QUERY_VALUE);
+    const RegKey key = OpenKey(subkey, KEY_QUERY_VALUE);
     if (!key) return -1;
     // One byte is kept back for a terminator the stored data may lack.
     DWORD size = static_cast<DWORD>(bufferSize - 1);
@@ -77,7 +60,7 @@ int ReadRegString(const char* subkey, const char* valueName, char* buffer, std::
 }
 
 int WriteRegString(const char* subkey, const char* valueName, const char* text) {
-    const RegKey key = RegKey::Create(subkey, KEY_SET_VALUE);
+    const RegKey key = CreateKey(subkey, KEY_SET_VALUE);
     if (!key) return -1;
     return SetText(key, valueName, text);
 }
@@ -94,11 +77,11 @@ int SetAutostart(int on, const char* valueName) {
         const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
         if (length == 0 || length >= sizeof path) return -1;  // no path, or a cut one
         // A fresh profile may not have the Run key yet.
-        const RegKey key = RegKey::Create(kAutostartKey, KEY_SET_VALUE);
+        const RegKey key = CreateKey(kAutostartKey, KEY_SET_VALUE);
         if (!key) return -1;
         return SetText(key, valueName, path);
     }
-    const RegKey key = RegKey::Open(kAutostartKey, KEY_SET_VALUE);
+    const RegKey key = OpenKey(kAutostartKey, KEY_SET_VALUE);
     if (!key) return 0;  // no Run key, so no value either
     const LONG result = RegDeleteValueA(key.get(), valueName);
     return (result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND) ? 0 : -1;
