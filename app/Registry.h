@@ -11,19 +11,19 @@ namespace app {
 // Reads a value of HKEY_CURRENT_USER\subkey as text into `buffer`, always
 // NUL-terminated. Fails when the key or value is missing or the value does
 // not fit in bufferSize - 1 bytes. The value's type is not examined.
-int ReadRegString(const char* subkey, const char* valueName, char* buffer, std::size_t bufferSize);
+[[nodiscard]] int ReadRegString(const char* subkey, const char* valueName, char* buffer, std::size_t bufferSize);
 
 // Writes `text` as a REG_SZ value of HKEY_CURRENT_USER\subkey, creating the
 // key when it does not exist.
-int WriteRegString(const char* subkey, const char* valueName, const char* text);
+[[nodiscard]] int WriteRegString(const char* subkey, const char* valueName, const char* text);
 
 // Writes `number` as decimal text into a value of the settings key.
-int WriteSettingNumber(const char* valueName, int number);
+[[nodiscard]] int WriteSettingNumber(const char* valueName, int number);
 
 // on == 1: the autostart value `valueName` becomes this executable's full
 // path (the Run key is created if missing). Any other flag deletes the value
 // and nothing else; a value already gone counts as deleted.
-int SetAutostart(int on, const char* valueName);
+[[nodiscard]] int SetAutostart(int on, const char* valueName);
 
 enum class AutostartCheck {
     AlreadyRegistered,  // the entry named this executable, byte for byte
@@ -32,12 +32,12 @@ enum class AutostartCheck {
 };
 
 // The start-up check: makes the autostart entry name the running executable.
-AutostartCheck EnsureAutostart();
+[[nodiscard]] AutostartCheck EnsureAutostart();
 
 // Settings read straight from the settings key.
 class RegistrySettings : public SettingsReader {
 public:
-    int Read(const char* valueName, char* buffer, std::size_t bufferSize) const override;
+    [[nodiscard]] int Read(const char* valueName, char* buffer, std::size_t bufferSize) const override;
 };
 
 }  // namespace app

@@ -46,7 +46,7 @@ public:
     virtual ~SettingsReader() = default;
     // Copies the value's text, NUL-terminated, into `buffer`. 0, or -1 when
     // it cannot be read (no key, no value, too long for `bufferSize`).
-    virtual int Read(const char* valueName, char* buffer, std::size_t bufferSize) const = 0;
+    [[nodiscard]] virtual int Read(const char* valueName, char* buffer, std::size_t bufferSize) const = 0;
 };
 
 // Where the main window starts: (500, 300) unless PosX can be read; PosY is

@@ -49,7 +49,7 @@ struct LunarDate {
     // Fills every field for a Gregorian date. Refuses (returns false and
     // leaves an all-zero record) a date that is not real or lies outside
     // 1900-01-31 .. 2051-02-10, so callers never read an undefined result.
-    bool FromGregorian(int year, int month, int day);
+    [[nodiscard]] bool FromGregorian(int year, int month, int day);
 
     // Advances the record to the following day.
     void NextDay();

@@ -44,6 +44,6 @@ bool IsShownMonth(int year, int month);
 // Fills `model` for a Gregorian month: one conversion for the first day,
 // NextDay for the rest. Returns false, leaving `model` empty, for a month
 // some day of which the tables do not cover.
-bool FillMonth(std::uint16_t year, std::uint16_t month, MonthModel& model);
+[[nodiscard]] bool FillMonth(std::uint16_t year, std::uint16_t month, MonthModel& model);
 
 }  // namespace lunar

@@ -19,7 +19,7 @@ struct SolarTermTime {
 // The month's first term (longitude 285 + 30 (month - 1) degrees) and its
 // second (15 degrees further). Returns false, with zeroed records, for a
 // year or month outside the table.
-bool GetSolarTerms(std::int16_t year, std::int16_t month, SolarTermTime& first, SolarTermTime& second);
+[[nodiscard]] bool GetSolarTerms(std::int16_t year, std::int16_t month, SolarTermTime& first, SolarTermTime& second);
 
 // Name of the term at `position` 1 (first) or 2 (second) of a Gregorian
 // month; empty text for arguments outside 1..12 and 1..2.

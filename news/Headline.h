@@ -20,7 +20,7 @@ struct Headline {
 // Body format: any spaces, CR, LF or TAB; "*"; the link up to the first
 // TAB; one TAB; the title to the end of the body (further TABs included).
 // No headline when the first other character is not "*" or no TAB follows.
-std::optional<Headline> ParseHeadline(std::string_view body);
+[[nodiscard]] std::optional<Headline> ParseHeadline(std::string_view body);
 
 // Only web addresses may be opened: the link must start with "http://" or
 // "https://" (in any case) and go on after it, and it must hold no space,

@@ -49,7 +49,7 @@ inline constexpr std::size_t kMaxResponseBytes = kExchangeBufferSize - 1;
 // the body cut to that capacity and followed by a zero byte. The body is
 // copied byte for byte, zero bytes included. `path` goes without its
 // leading "/"; `host` is used for the lookup and in the Host line.
-int HttpGet(char* body, std::size_t& bodyLength, const char* host, const char* path, const char* version,
-            std::uint16_t port = kHttpDefaultPort);
+[[nodiscard]] int HttpGet(char* body, std::size_t& bodyLength, const char* host, const char* path, const char* version,
+                          std::uint16_t port = kHttpDefaultPort);
 
 }  // namespace news

@@ -27,6 +27,6 @@ struct NewsEndpoint {
 // Reads "host" (port 80) or "host:port". The host is letters, digits, '-',
 // '.' and '_' (at most 253 of them); the port is 1..65535 in decimal
 // digits. Nothing for anything else, so the caller keeps the default.
-std::optional<NewsEndpoint> ParseNewsEndpoint(std::string_view setting);
+[[nodiscard]] std::optional<NewsEndpoint> ParseNewsEndpoint(std::string_view setting);
 
 }  // namespace news

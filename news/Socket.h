@@ -36,7 +36,7 @@ struct Ipv4Address {
 
 // First IPv4 address the system's lookup gives for `host` (a name or a
 // dotted address); false when there is none.
-bool ResolveIPv4(const char* host, Ipv4Address& address);
+[[nodiscard]] bool ResolveIPv4(const char* host, Ipv4Address& address);
 
 // Milliseconds of a clock that never goes back, for time limits.
 std::int64_t MonotonicMilliseconds();
@@ -67,7 +67,7 @@ public:
     explicit Socket(NativeSocket handle) : handle_(handle) {}
 
     // A new IPv4 stream socket; not open when the system refuses one.
-    static Socket OpenTcp();
+    [[nodiscard]] static Socket OpenTcp();
 
     bool IsOpen() const { return static_cast<bool>(handle_); }
     NativeSocket Native() const { return handle_.get(); }
@@ -75,13 +75,13 @@ public:
     // Connects without blocking the caller for longer than `timeoutMs`;
     // false when refused, unreachable or not answered in time. The socket
     // is blocking again afterwards.
-    bool Connect(const Ipv4Address& address, std::uint16_t port, int timeoutMs);
+    [[nodiscard]] bool Connect(const Ipv4Address& address, std::uint16_t port, int timeoutMs);
 
     // One send call; the number of bytes the system took, or -1.
-    long Send(const char* data, std::size_t length);
+    [[nodiscard]] long Send(const char* data, std::size_t length);
 
     // Waits up to `timeoutMs` for data and takes at most `capacity` (> 0) bytes.
-    ReceiveResult Receive(char* buffer, std::size_t capacity, int timeoutMs);
+    [[nodiscard]] ReceiveResult Receive(char* buffer, std::size_t capacity, int timeoutMs);
 
     // Ends both directions; the handle stays open until Close.
     void ShutdownBoth();

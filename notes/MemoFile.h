@@ -13,7 +13,7 @@ inline constexpr char kDefaultMemoName[] = "default";
 
 // Writes the memo, or deletes its file when `length` is 0. The write is as
 // safe as WriteWholeFile: 0 when the disk holds the memo, -1 otherwise.
-int SaveMemo(const char* name, const char* bytes, std::size_t length);
+[[nodiscard]] int SaveMemo(const char* name, const char* bytes, std::size_t length);
 
 // The memo's text: the file's bytes up to the first NUL, as the edit control
 // shows them; empty when there is no file.

@@ -17,29 +17,29 @@ extern const char kPathSeparator;
 
 // Enters `path`, creating it first when it cannot be entered.
 // 0 when the current directory is now `path`, -1 otherwise.
-int EnsureDir(const char* path);
+[[nodiscard]] int EnsureDir(const char* path);
 
 // Replaces the file at `path` with `size` bytes of `data`, creating it when
 // missing. 0 when the bytes are on the disk under `path`, -1 otherwise (the
 // previous file, if any, is then untouched).
-int WriteWholeFile(const char* path, const void* data, std::size_t size);
+[[nodiscard]] int WriteWholeFile(const char* path, const void* data, std::size_t size);
 
 // The whole file followed by one NUL byte, and its length in `size`; no
 // buffer and `size` 0 when the file cannot be opened or read.
-std::unique_ptr<char[]> ReadWholeFile(const char* path, std::size_t& size);
+[[nodiscard]] std::unique_ptr<char[]> ReadWholeFile(const char* path, std::size_t& size);
 
 // Deletes the file. 0 when no file is left at `path` (including when there
 // was none), -1 when it is still there.
-int RemoveFile(const char* path);
+[[nodiscard]] int RemoveFile(const char* path);
 
 // True when nothing at all is at `path`; a file that is there but cannot be
 // read is not missing.
-bool IsMissing(const char* path);
+[[nodiscard]] bool IsMissing(const char* path);
 
 // Copies the file at `path` beside it as "<path>.damaged", or as
 // "<path>.damaged.1", ".2", ... when that name is taken; no existing file is
 // ever replaced. 0 when the copy is on the disk or nothing is at `path`,
 // -1 otherwise.
-int KeepDamagedCopy(const char* path);
+[[nodiscard]] int KeepDamagedCopy(const char* path);
 
 }  // namespace notes

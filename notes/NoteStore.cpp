@@ -122,7 +122,9 @@ int CNoteStore::LoadBytes(const unsigned char* data, std::size_t size) {
         const std::uint32_t colourWord = Read32(data + pos + 4);
         if (slot < 0 || slot > maxSlot_) return -1;
         if (length > size - pos - kRecordHeaderSize) return -1;
-        slots_[slot].Assign(reinterpret_cast<const char*>(data + pos + kRecordHeaderSize), length, colourWord);
+        // Only memory can run out here; what is not loaded stays on the disk.
+        if (slots_[slot].Assign(reinterpret_cast<const char*>(data + pos + kRecordHeaderSize), length, colourWord) != 0)
+            return -1;
         pos += kRecordHeaderSize + length;
     }
     return 0;

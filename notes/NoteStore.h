@@ -41,7 +41,7 @@ public:
     // a chosen colour an absent or empty text leaves the slot empty (keeping
     // its old colour word, which nothing shows). A text longer than
     // kMaxNoteLength is refused: -1 and the slot stays as it was; else 0.
-    int Assign(const char* text, std::size_t length, std::uint32_t colourWord);
+    [[nodiscard]] int Assign(const char* text, std::size_t length, std::uint32_t colourWord);
 
     // Drops the text; length and colour word become 0.
     void Clear();
@@ -66,30 +66,30 @@ public:
     // The month and yearly files: "日历\%d%02d" with (year, month), year 1
     // for Gregorian-yearly and year 0 for lunar-yearly notes; slots 0-31.
     // Loads the file; returns what Load returns.
-    int Open(int year, int month);
+    [[nodiscard]] int Open(int year, int month);
     // The weekly file "日历\week"; slots 0-7, 0 = Sunday.
-    int OpenWeekly();
+    [[nodiscard]] int OpenWeekly();
 
     // Reads the store's file into empty slots. 0, or -1 when it stopped at a
     // record that does not fit (index outside 0..MaxSlot(), or a header or
     // text running past the end; the slots read before it stay) or when the
     // file is there but cannot be read.
-    int Load();
+    [[nodiscard]] int Load();
     // The same from the bytes of a file.
-    int LoadBytes(const unsigned char* data, std::size_t size);
+    [[nodiscard]] int LoadBytes(const unsigned char* data, std::size_t size);
 
     // Writes the store's file, or deletes it when no slot holds a text.
     // 0 when the disk holds the store, -1 otherwise (the notes stay here).
     // When the file did not load whole, the first save over it keeps it
     // first (KeepDamagedCopy), so the records that did not load are not
     // lost; if that copy cannot be kept the save fails and changes nothing.
-    int Save();
+    [[nodiscard]] int Save();
     // The bytes Save writes; none when no slot holds a text.
     std::vector<unsigned char> FileBytes() const;
 
     // Assigns one slot and saves. -1 when the slot is outside the table, the
     // text is too long for a record (nothing changes), or the save failed.
-    int Set(int slot, const char* text, std::size_t length, std::uint32_t colourWord);
+    [[nodiscard]] int Set(int slot, const char* text, std::size_t length, std::uint32_t colourWord);
 
     // Empties every slot.
     void Clear();

@@ -69,7 +69,7 @@ TEST_F(CrashSafeSave, AFailedFirstWriteLeavesNoFileAtAll) {
 
 TEST_F(CrashSafeSave, SetReportsAFailedSaveAndKeepsTheNoteInMemory) {
     CNoteStore store;
-    store.Open(2024, 9);
+    ASSERT_EQ(store.Open(2024, 9), 0);
     ASSERT_EQ(store.Set(9, "old note", 8, 0), 0);
     const Bytes saved = FileContents(store.FileName());
 
@@ -92,14 +92,14 @@ TEST_F(CrashSafeSave, SetReportsAFailedSaveAndKeepsTheNoteInMemory) {
     }
     ASSERT_EQ(store.Save(), 0);
     CNoteStore reopened;
-    reopened.Open(2024, 9);
+    ASSERT_EQ(reopened.Open(2024, 9), 0);
     EXPECT_STREQ(reopened.Slot(9).Text(), "old note");
     EXPECT_STREQ(reopened.Slot(10).Text(), "second");
 }
 
 TEST_F(CrashSafeSave, A70000ByteTextIsRefusedAndThePreviousNoteRemains) {
     CNoteStore store;
-    store.Open(2024, 10);
+    ASSERT_EQ(store.Open(2024, 10), 0);
     ASSERT_EQ(store.Set(1, "keep me", 7, notes::CustomColourBit | 0x42), 0);
     const Bytes saved = FileContents(store.FileName());
 
@@ -119,7 +119,7 @@ TEST_F(CrashSafeSave, A70000ByteTextIsRefusedAndThePreviousNoteRemains) {
 TEST_F(CrashSafeSave, TheLongestNoteIsStoredWhole) {
     const std::string longest(notes::kMaxNoteLength, '\xB0');
     CNoteStore store;
-    store.Open(2024, 11);
+    ASSERT_EQ(store.Open(2024, 11), 0);
     ASSERT_EQ(store.Set(30, longest.c_str(), longest.size(), 0), 0);
     EXPECT_EQ(FileContents(store.FileName()).size(), 2u + 8u + 65535u);
 
@@ -144,13 +144,15 @@ TEST_F(CrashSafeSave, RealRefusalsAreReportedToo) {
     const std::string noFolder = notes_test::PathOf("missing", "file");
     EXPECT_EQ(notes::WriteWholeFile(noFolder.c_str(), "x", 1), -1);
 
-    // A folder stands where the file should go: the replace step fails.
+    // A folder stands where the file should go: the replace step fails, and
+    // the store, which cannot read it, does not even try.
     ASSERT_EQ(notes::EnsureDir("日历"), 0);
     ASSERT_EQ(notes::EnsureDir("202401"), 0);
     ASSERT_EQ(notes::EnsureDir(".."), 0);
     ASSERT_EQ(notes::EnsureDir(".."), 0);
     CNoteStore store;
-    store.Open(2024, 1);
+    EXPECT_EQ(store.Open(2024, 1), -1);
+    EXPECT_EQ(notes::WriteWholeFile(store.FileName(), "x", 1), -1);
     EXPECT_EQ(store.Set(1, "x", 1, 0), -1);
     EXPECT_STREQ(store.Slot(1).Text(), "x");
     EXPECT_EQ(scratch.FileCount(), 0);

@@ -39,9 +39,9 @@ TEST(NoteFiles, NoteFileNamesAreGbkUnderTheCalendarFolder) {
         SCOPED_TRACE(c.leaf);
         notes::CNoteStore store;
         if (c.year < 0)
-            store.OpenWeekly();
+            ASSERT_EQ(store.OpenWeekly(), 0);
         else
-            store.Open(c.year, c.month);
+            ASSERT_EQ(store.Open(c.year, c.month), 0);
         const std::string expected = kCalendarGbk + notes::kPathSeparator + c.leaf;
         EXPECT_EQ(std::string(store.FileName()), expected);
 
@@ -107,7 +107,7 @@ TEST(NoteFiles, DeletingAStoreWhoseFileIsAFolderFails) {
     notes_test::ScratchDir scratch;
     notes_test::MakeNoteFolders();
     notes::CNoteStore store;
-    store.Open(2030, 5);
+    ASSERT_EQ(store.Open(2030, 5), 0);
     ASSERT_EQ(notes::EnsureDir(store.FileName()), 0);  // a folder named like the file
     ASSERT_EQ(notes::EnsureDir(notes_test::PathOf("..", "..").c_str()), 0);
     EXPECT_EQ(store.Save(), -1);  // nothing to write, and the "file" cannot go

@@ -85,9 +85,9 @@ TEST(NoteLoadFuzz, RandomBytesNeverCrashAndWhatLoadsSavesAndLoadsAgainTheSame) {
         const bool week = round % 2 == 1;
         CNoteStore store;
         if (week)
-            store.OpenWeekly();  // no file: only the table is set up
+            ASSERT_EQ(store.OpenWeekly(), 0);  // no file: only the table is set up
         else
-            store.Open(9999, 99);
+            ASSERT_EQ(store.Open(9999, 99), 0);
         const Bytes input = (round % 3 == 0) ? NoiseFile(random) : PlausibleFile(random, store.MaxSlot());
 
         const int result = LoadExactly(store, input);
@@ -96,9 +96,9 @@ TEST(NoteLoadFuzz, RandomBytesNeverCrashAndWhatLoadsSavesAndLoadsAgainTheSame) {
 
         CNoteStore again;
         if (week)
-            again.OpenWeekly();
+            ASSERT_EQ(again.OpenWeekly(), 0);
         else
-            again.Open(9999, 99);
+            ASSERT_EQ(again.Open(9999, 99), 0);
         ASSERT_EQ(LoadExactly(again, store.FileBytes()), 0) << "round " << round;
         ExpectSameSlots(store, again);
         ASSERT_FALSE(HasFatalFailure()) << "round " << round;
@@ -126,7 +126,7 @@ TEST(NoteLoadFuzz, EveryTruncationKeepsExactlyTheWholeRecords) {
 
         for (std::size_t size = 0; size <= file.size(); ++size) {
             CNoteStore store;
-            store.Open(9999, 98);
+            ASSERT_EQ(store.Open(9999, 98), 0);
             const int result =
                 LoadExactly(store, Bytes(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(size)));
 
@@ -149,12 +149,12 @@ TEST(NoteLoadFuzz, RandomFilesLoadFromDiskWithoutHarm) {
     std::mt19937 random(99);
     for (int round = 0; round < 200; ++round) {
         CNoteStore store;
-        store.Open(2024, 12);
+        (void)store.Open(2024, 12);  // for its file name: the last round's file is replaced
         const Bytes input = PlausibleFile(random, store.MaxSlot());
         ASSERT_EQ(notes::WriteWholeFile(store.FileName(), input.data(), input.size()), 0);
 
         CNoteStore fromBytes;
-        fromBytes.Open(9999, 97);
+        ASSERT_EQ(fromBytes.Open(9999, 97), 0);
         const int expected = LoadExactly(fromBytes, input);
         ASSERT_EQ(store.Load(), expected) << "round " << round;
         ExpectSameSlots(store, fromBytes);

@@ -94,7 +94,7 @@ TEST(NoteStoreTable, IndicesOutsideTheTableReadEmptyAndAreNotWritten) {
     notes_test::MakeNoteFolders();
 
     CNoteStore week;
-    week.OpenWeekly();
+    ASSERT_EQ(week.OpenWeekly(), 0);
     EXPECT_EQ(week.Set(8, "x", 1, 0), -1);
     EXPECT_EQ(week.Set(-1, "x", 1, 0), -1);
     EXPECT_FALSE(week.Slot(8).HoldsText());

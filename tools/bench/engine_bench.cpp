@@ -29,7 +29,8 @@ void BM_FromGregorianEveryDay(benchmark::State& state) {
     for (auto _ : state) {
         for (const Ymd& day : days) {
             LunarDate d;
-            d.FromGregorian(day.y, day.m, day.d);
+            const bool converted = d.FromGregorian(day.y, day.m, day.d);
+            benchmark::DoNotOptimize(converted);
             benchmark::DoNotOptimize(d);
         }
     }
@@ -45,7 +46,8 @@ void BM_FillMonth(benchmark::State& state) {
         const int y = 1900 + index / 12, m = 1 + index % 12;
         index = (index + 1) % (150 * 12);
         if (!IsShownMonth(y, m)) continue;
-        FillMonth(static_cast<std::uint16_t>(y), static_cast<std::uint16_t>(m), model);
+        const bool filled = FillMonth(static_cast<std::uint16_t>(y), static_cast<std::uint16_t>(m), model);
+        benchmark::DoNotOptimize(filled);
         benchmark::DoNotOptimize(model);
     }
 }

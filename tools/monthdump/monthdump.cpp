@@ -85,7 +85,7 @@ void DumpTerms() {
     for (int y = kFirstSolarTermYear; y <= kLastSolarTermYear; ++y)
         for (int m = 1; m <= 12; ++m) {
             SolarTermTime t[2];
-            GetSolarTerms(static_cast<std::int16_t>(y), static_cast<std::int16_t>(m), t[0], t[1]);
+            if (!GetSolarTerms(static_cast<std::int16_t>(y), static_cast<std::int16_t>(m), t[0], t[1])) continue;
             for (int pos = 0; pos < 2; ++pos)
                 std::printf("%d\t%d\t%d\t%d\t%d\t%d\n", y, m, pos + 1, t[pos].day, t[pos].hour, t[pos].minute);
         }
