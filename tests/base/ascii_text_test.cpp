@@ -9,33 +9,20 @@
 
 namespace {
 
-using base::DecimalDigits;
-
 TEST(AsciiText, CaseIsIgnoredForAsciiLettersOnly) {
     struct Case {
         std::string_view a, b;
         bool equal;
     };
     const Case cases[] = {
-        {"Content-Length", "content-length", true},
-        {"CONTENT-LENGTH", "content-length", true},
-        {"", "", true},
-        {"abc", "abd", false},
+        {"Content-Length", "cONTENT-lENGTH", true},
         {"abc", "ab", false},
-        {"@[`{", "`{@[", false},  // the bytes next to the letters are not letters
-        {"\xC8\xD5", "\xC8\xD5", true},
+        {"@[`{", "`{@[", false},          // the bytes next to the letters are not letters
         {"\xC8\xD5", "\xE8\xF5", false},  // 0x20 apart, yet not ASCII letters
     };
     for (const Case& c : cases) EXPECT_EQ(base::EqualsIgnoringAsciiCase(c.a, c.b), c.equal) << c.a << " / " << c.b;
-}
-
-TEST(AsciiText, PrefixesAndSuffixes) {
-    EXPECT_TRUE(base::StartsWithIgnoringAsciiCase("HTTPS://x", "https://"));
-    EXPECT_FALSE(base::StartsWithIgnoringAsciiCase("http:", "http://"));
-    EXPECT_TRUE(base::StartsWithIgnoringAsciiCase("anything", ""));
-    EXPECT_TRUE(base::EndsWithIgnoringAsciiCase("news.INVALID", ".invalid"));
     EXPECT_FALSE(base::EndsWithIgnoringAsciiCase("invalid", ".invalid"));
-    EXPECT_FALSE(base::EndsWithIgnoringAsciiCase("news.invalidx", ".invalid"));
+    EXPECT_FALSE(base::StartsWithIgnoringAsciiCase("http:", "http://"));
 }
 
 TEST(AsciiText, DecimalDigitsStopAtTheFirstOtherByteAndSaturate) {
@@ -48,21 +35,15 @@ TEST(AsciiText, DecimalDigitsStopAtTheFirstOtherByteAndSaturate) {
     };
     const Case cases[] = {
         {"", 100, 0, 0},
-        {"x12", 100, 0, 0},
-        {"-5", 100, 0, 0},  // no sign here
+        {"-5", 100, 0, 0},
         {"42 ", 100, 2, 42},
-        {"0007", 100, 4, 7},
         {"100", 100, 3, 100},
         {"101", 100, 3, 100},
-        {"65536", 65536, 5, 65536},
-        {"99999999", 65536, 8, 65536},
         {"5", 3, 1, 3},  // a digit above the limit on its own
-        {"0", 0, 1, 0},
-        {"18446744073709551615", kMax, 20, kMax},
         {"99999999999999999999999", kMax, 23, kMax},
     };
     for (const Case& c : cases) {
-        const DecimalDigits read = base::ReadDecimalDigits(c.text, c.limit);
+        const base::DecimalDigits read = base::ReadDecimalDigits(c.text, c.limit);
         EXPECT_EQ(read.count, c.count) << c.text;
         EXPECT_EQ(read.value, c.value) << c.text;
     }
