@@ -1,0 +1,88 @@
+#include "view/MemoEditDlg.h"
+
+#include "resources/resource_ids.h"
+#include "view/MonthView.h"
+#include "view/NoteEditorParts.h"
+
+namespace view {
+
+namespace {
+
+constexpr int kLabelPointSize = 90;
+constexpr char kLabelFace[] = "Arial";
+constexpr int kColourButtonPointSize = 120;
+
+// A slot's text as the editor shows it: empty when the slot has none.
+std::string TextOf(const notes::NoteSlot& slot) { return slot.Text() ? std::string(slot.Text(), slot.Length()) : ""; }
+
+}  // namespace
+
+CMemoEditDlg::CMemoEditDlg(CMonthView& monthView) : fw::CDialog(IDD_DAY_NOTES, &monthView), view(monthView) {
+    const int day = view.activeDay;
+    const notes::NoteSlot& oneOff = view.dayNotes.Slot(day);
+    const notes::NoteSlot& gregorian = view.gregorianYearlyNotes.Slot(day);
+    const notes::NoteSlot& lunar = view.LunarYearlySlot(day);
+    oneOffText = TextOf(oneOff);
+    oneOffColour = oneOff.ColourWord();
+    gregorianText = TextOf(gregorian);
+    gregorianColour = gregorian.ColourWord();
+    lunarText = TextOf(lunar);
+    lunarColour = lunar.ColourWord();
+    labelFont.CreatePointFont(kLabelPointSize, kLabelFace);
+}
+
+const fw::MessageMap* CMemoEditDlg::GetThisMessageMap() {
+    static constexpr fw::MessageEntry entries[] = {
+        fw::OnMessage<&CMemoEditDlg::OnHoverButtonClick>(WM_HOVERBUTTON_CLICK),
+        fw::OnPaint<&CMemoEditDlg::OnPaint>(),
+    };
+    static constexpr fw::MessageMap map{&fw::CDialog::GetThisMessageMap, entries};
+    return &map;
+}
+
+void CMemoEditDlg::DoDataExchange(fw::CDataExchange& dx) {
+    fw::DDX_Text(dx, IDC_ONE_OFF_EDIT, oneOffText);
+    fw::DDX_Text(dx, IDC_GREGORIAN_EDIT, gregorianText);
+    fw::DDX_Text(dx, IDC_LUNAR_EDIT, lunarText);
+}
+
+BOOL CMemoEditDlg::OnInitDialog() {
+    fw::CDialog::OnInitDialog();
+    const int day = view.activeDay;
+    const lunar::LunarDate& date = view.days[day].lunar;
+
+    CreateEditorLabel(dateLabel, DayEditorDateLabel(view, day), {10, 10, 330, 30}, *this, kDateLabelId,
+                      labelFont.get());
+    CreateColourButton(oneOffButton, {340, 10, 365, 30}, *this, kOneOffColourId,
+                       notes::NoteColour(oneOffColour, notes::NoteKind::OneOff), kColourButtonPointSize);
+    CreateEditorLabel(gregorianLabel, GregorianYearlyLabel(view.month, day), {10, 230, 120, 250}, *this,
+                      kGregorianLabelId, labelFont.get());
+    CreateColourButton(gregorianButton, {130, 230, 155, 250}, *this, kGregorianColourId,
+                       notes::NoteColour(gregorianColour, notes::NoteKind::GregorianYearly), kColourButtonPointSize);
+    CreateEditorLabel(lunarLabel, LunarYearlyLabel(date), {10, 280, 120, 300}, *this, kLunarLabelId, labelFont.get());
+    CreateColourButton(lunarButton, {130, 280, 155, 300}, *this, kLunarColourId,
+                       notes::NoteColour(lunarColour, notes::NoteKind::LunarYearly), kColourButtonPointSize);
+    ::SetWindowTextA(hwnd_, DayEditorCaption().c_str());
+    return TRUE;
+}
+
+void CMemoEditDlg::OnOK() {
+    UpdateData(true);
+    view.ApplyDayNotes(oneOffText, oneOffColour, gregorianText, gregorianColour, lunarText, lunarColour);
+    fw::CDialog::OnOK();
+}
+
+LRESULT CMemoEditDlg::OnHoverButtonClick(WPARAM id, LPARAM) {
+    const CustomColourTable offered = DayEditorColours(oneOffColour, gregorianColour, lunarColour);
+    switch (id) {
+        case kOneOffColourId: ChooseNoteColour(offered, oneOffColour, oneOffButton); break;
+        case kGregorianColourId: ChooseNoteColour(offered, gregorianColour, gregorianButton); break;
+        case kLunarColourId: ChooseNoteColour(offered, lunarColour, lunarButton); break;
+        default: break;
+    }
+    return 0;
+}
+
+void CMemoEditDlg::OnPaint() { const fw::CPaintDC paint(hwnd_); }
+
+}  // namespace view

@@ -1,0 +1,268 @@
+#include "view/MonthView.h"
+
+#include "framework/Shell.h"
+#include "framework/WinApp.h"
+#include "view/MemoEditDlg.h"
+#include "view/WeeklyDlg.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace view {
+
+namespace {
+
+constexpr char kSaveFailedMessage[] = "记事保存失败，请检查磁盘空间和文件夹权限";
+constexpr char kWeeklyMarker[] = "●";
+constexpr char kYearlyMarker[] = "★";
+
+// The strip controls: left part for the year label, the site button after it.
+constexpr int kStripRightPart = 160;
+constexpr int kSiteButtonOffset = 40;
+constexpr int kSiteButtonWidth = 45;
+constexpr COLORREF kStripTextColor = RGB(0, 0, 0);
+constexpr int kStripPointSize = 110;
+constexpr char kStripFace[] = "宋体";
+
+// The view's own client point in grid terms.
+GridPoint ToGrid(POINT point) { return {point.x, point.y}; }
+
+void PutText(HDC dc, int x, int y, const char* text) {
+    ::TextOutA(dc, x, y, text, static_cast<int>(std::strlen(text)));
+}
+
+COLORREF NoteColourOf(const notes::NoteSlot& slot, notes::NoteKind kind) {
+    return notes::NoteColour(slot.ColourWord(), kind);
+}
+
+// Marks the view as running an editor for as long as it lives.
+class EditorRunning {
+public:
+    explicit EditorRunning(bool& flag) : flag_(flag) { flag_ = true; }
+    ~EditorRunning() { flag_ = false; }
+    EditorRunning(const EditorRunning&) = delete;
+    EditorRunning& operator=(const EditorRunning&) = delete;
+
+private:
+    bool& flag_;
+};
+
+}  // namespace
+
+CMonthView::~CMonthView() {
+    // The window goes first, while every part it may still reach exists.
+    DestroyWindow();
+}
+
+BOOL CMonthView::Create(const RECT& rect, fw::CWnd* parent, UINT id, MonthViewOwner* viewOwner) {
+    const char* className = RegisterWndClass(0, ::LoadCursor(nullptr, IDC_ARROW));
+    if (!CreateEx(0, className, "", WS_CHILD | WS_VISIBLE, rect, parent ? parent->hwnd() : nullptr, id)) return FALSE;
+    owner = viewOwner;
+
+    dayNumberFont.CreateFont(17, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "Arial Black");
+    lunarFont.CreateFont(14, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
+    lunarBoldFont.CreateFont(14, 0, 0, 0, 700, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
+    starFont.CreateFont(19, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "宋体");
+
+    // In the view's own client coordinates: the strip is its last rows.
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    const int stripTop = height - kStripHeight;
+    const int buttonLeft = width - kStripRightPart + kSiteButtonOffset;
+    yearLabel.Create({0, stripTop, width - kStripRightPart, height}, this, static_cast<UINT>(-1), stripBackColor,
+                     kStripTextColor, kStripPointSize, kStripFace);
+    siteButton.Create({buttonLeft, stripTop, buttonLeft + kSiteButtonWidth, height}, this, kSiteButtonId,
+                      stripBackColor, kStripTextColor, kStripPointSize, kStripFace);
+
+    tipPopup = std::make_unique<CDayTipDlg>();
+    tipPopup->Create(this);
+
+    siteButton.SetText("Morvane", TRUE);
+    return TRUE;
+}
+
+BOOL CMonthView::SetMonth(int y, int m, int mark) {
+    if (!MonthViewState::SetMonth(y, m, mark)) return FALSE;
+    if (owner) owner->ShowTodayButton(!MarkedMonthShown());
+    UpdateYearLabel();
+    ::InvalidateRect(hwnd_, nullptr, FALSE);
+    return TRUE;
+}
+
+void CMonthView::UpdateYearLabel() { yearLabel.SetText(yearTitle.c_str(), TRUE); }
+
+void CMonthView::ApplyDayNotes(std::string t1, std::uint32_t c1, std::string t2, std::uint32_t c2, std::string t3,
+                               std::uint32_t c3) {
+    const int saved = MonthViewState::ApplyDayNotes(std::move(t1), c1, std::move(t2), c2, std::move(t3), c3);
+    ::InvalidateRect(hwnd_, nullptr, FALSE);
+    if (saved != 0) fw::MessageBoxFor(hwnd_, kSaveFailedMessage);
+}
+
+void CMonthView::ApplyWeeklyNote(std::string t, std::uint32_t c) {
+    const int saved = MonthViewState::ApplyWeeklyNote(std::move(t), c);
+    ::InvalidateRect(hwnd_, nullptr, FALSE);
+    if (saved != 0) fw::MessageBoxFor(hwnd_, kSaveFailedMessage);
+}
+
+const fw::MessageMap* CMonthView::GetThisMessageMap() {
+    static constexpr fw::MessageEntry entries[] = {
+        fw::OnPaint<&CMonthView::OnPaint>(),
+        fw::OnMouse<&CMonthView::OnMouseMove>(WM_MOUSEMOVE),
+        fw::OnMouse<&CMonthView::OnLButtonUp>(WM_LBUTTONUP),
+        fw::OnMessage<&CMonthView::OnHoverButtonClick>(WM_HOVERBUTTON_CLICK),
+    };
+    static constexpr fw::MessageMap map{&CWnd::GetThisMessageMap, entries};
+    return &map;
+}
+
+void CMonthView::OnPaint() {
+    const fw::CPaintDC paint(hwnd_);
+    RECT client;
+    ::GetClientRect(hwnd_, &client);
+    // Drawn off screen and copied once, so the grid never flickers; straight
+    // onto the screen only when no off-screen picture can be had.
+    const fw::CMemoryDC picture(paint.get(), client.right, client.bottom);
+    const HDC dc = picture ? picture.get() : paint.get();
+    // Whatever fonts the pass selects, the DC ends with the one it had.
+    const fw::SelectGuard initialFont(dc, ::GetStockObject(SYSTEM_FONT));
+
+    fw::FillSolidRect(dc, {client.left, client.top, client.right, client.bottom - kStripHeight}, gridLineColor);
+    fw::FillSolidRect(dc, {client.left, client.bottom - kStripHeight, client.right, client.bottom}, stripBackColor);
+    ::SetBkMode(dc, TRANSPARENT);
+    DrawHeader(dc);
+    DrawGrid(dc);
+
+    if (picture) picture.CopyTo(paint.get());
+}
+
+void CMonthView::DrawHeader(HDC dc) {
+    fw::FillSolidRect(dc, {0, 0, kViewWidth, kHeaderHeight}, headerBackColor);
+    ::SetTextColor(dc, headerTextColor);
+    // Every name in the DC's initial font, whichever weekdays carry a "●".
+    const HGDIOBJ nameFont = ::GetStockObject(SYSTEM_FONT);
+    for (int weekday = 0; weekday < kColumns; ++weekday) {
+        const int left = kColumnPitch * weekday;
+        const notes::NoteSlot& weekly = weeklyNotes.Slot(weekday);
+        if (weekly.CarriesNote()) {
+            ::SelectObject(dc, lunarBoldFont.get());
+            ::SetTextColor(dc, NoteColourOf(weekly, notes::NoteKind::Weekly));
+            PutText(dc, left + 2, 2, kWeeklyMarker);
+        }
+        ::SetBkMode(dc, TRANSPARENT);
+        ::SetTextColor(dc, HeaderNameColour(weekday));
+        ::SelectObject(dc, nameFont);
+        PutText(dc, left + 10, 2, lunar::WeekdayName(weekday));
+    }
+}
+
+void CMonthView::DrawGrid(HDC dc) {
+    const int firstWeekday = days[1].weekday;
+    int day = 1;
+    for (int row = 0; row < kRows; ++row) {
+        for (int column = 0; column < kColumns; ++column) {
+            const GridRect cell = CellRect(column, row);
+            fw::FillSolidRect(dc, {cell.left, cell.top, cell.right, cell.bottom}, cellBackColor);
+            if ((column >= firstWeekday || row > 0) && day <= dayCount) {
+                DrawDayCell(dc, day, cell.left, cell.top);
+                ++day;
+            }
+        }
+    }
+
+    if (!MarkedMonthShown() || markDay < 1 || markDay > dayCount) return;
+    const GridRect ring = MarkRing(GetCellOrigin(markDay));
+    fw::CPen pen;
+    if (!pen.CreatePen(PS_DOT, 2, markColor)) return;
+    const fw::SelectGuard penSelected(dc, pen.get());
+    const fw::SelectGuard hollow(dc, ::GetStockObject(NULL_BRUSH));
+    ::Ellipse(dc, ring.left, ring.top, ring.right, ring.bottom);
+}
+
+void CMonthView::DrawDayCell(HDC dc, int day, int x, int y) {
+    char number[8];
+    std::snprintf(number, sizeof number, "%2d", day);
+
+    const notes::NoteSlot& oneOff = dayNotes.Slot(day);
+    if (oneOff.CarriesNote())
+        fw::FillSolidRect(dc, {x, y, x + kCellWidth, y + kCellHeight}, NoteColourOf(oneOff, notes::NoteKind::OneOff));
+    const notes::NoteSlot& weekly = weeklyNotes.Slot(days[day].weekday);
+    if (weekly.CarriesNote()) {
+        ::SelectObject(dc, lunarBoldFont.get());
+        ::SetTextColor(dc, NoteColourOf(weekly, notes::NoteKind::Weekly));
+        PutText(dc, x + 2, y, kWeeklyMarker);
+    }
+    const notes::NoteSlot& gregorianYearly = gregorianYearlyNotes.Slot(day);
+    if (gregorianYearly.CarriesNote()) {
+        ::SelectObject(dc, starFont.get());
+        ::SetTextColor(dc, NoteColourOf(gregorianYearly, notes::NoteKind::GregorianYearly));
+        PutText(dc, x - 1, y + 15, kYearlyMarker);
+    }
+    const notes::NoteSlot& lunarYearly = LunarYearlySlot(day);
+    if (lunarYearly.CarriesNote()) {
+        ::SelectObject(dc, starFont.get());
+        ::SetTextColor(dc, NoteColourOf(lunarYearly, notes::NoteKind::LunarYearly));
+        PutText(dc, x + 34, y + 15, kYearlyMarker);
+    }
+
+    ::SetTextColor(dc, DayTextColour(day));
+    ::SelectObject(dc, dayNumberFont.get());
+    PutText(dc, x + 10, y + 2, number);
+    ::SelectObject(dc, days[day].monthNameShown ? lunarBoldFont.get() : lunarFont.get());
+    PutText(dc, x + 6, y + 17, days[day].label);
+}
+
+void CMonthView::OnMouseMove(UINT, POINT point) {
+    const int day = HitTest(ToGrid(point));
+    if (day != activeDay) {
+        if (day != 0)
+            ShowDayTip(day, point);
+        else
+            ::ShowWindow(tipPopup->hwnd(), SW_HIDE);
+        activeDay = day;
+    }
+    Default();
+}
+
+void CMonthView::ShowDayTip(int day, POINT clientPoint) {
+    std::size_t length = 0;
+    std::unique_ptr<char[]> text = DayNotesText(day, length);
+    POINT screenPoint = clientPoint;
+    ::ClientToScreen(hwnd_, &screenPoint);
+    if (length == 0) {
+        ::ShowWindow(tipPopup->hwnd(), SW_HIDE);
+        return;
+    }
+    tipPopup->ShowText(std::move(text), length, screenPoint);
+    // Never takes the focus: typing elsewhere goes on while the tip shows.
+    ::ShowWindow(tipPopup->hwnd(), SW_SHOWNOACTIVATE);
+}
+
+void CMonthView::ShowTodayTip() {
+    if (!MarkedMonthShown() || markDay < 1 || markDay > dayCount) return;
+    const GridPoint origin = GetCellOrigin(markDay);
+    ShowDayTip(markDay, POINT{origin.x, origin.y + 12});
+}
+
+void CMonthView::OnLButtonUp(UINT, POINT point) {
+    const int day = HitTest(ToGrid(point));
+    if (day != 0) {
+        ::ShowWindow(tipPopup->hwnd(), SW_HIDE);
+        activeDay = day;  // the editor reads it while it is made
+        const EditorRunning running(editorOpen);
+        CMemoEditDlg editor(*this);
+        editor.DoModal();
+    } else if (InHeaderBand(ToGrid(point))) {
+        weekdayIndex = HeaderColumn(point.x);
+        const EditorRunning running(editorOpen);
+        CWeeklyDlg editor(*this);
+        editor.DoModal();
+    }
+    Default();
+}
+
+LRESULT CMonthView::OnHoverButtonClick(WPARAM id, LPARAM) {
+    if (id == kSiteButtonId) fw::OpenWebAddress(hwnd_, kSiteAddress);
+    return 0;
+}
+
+}  // namespace view

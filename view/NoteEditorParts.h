@@ -1,0 +1,29 @@
+// The pieces the two note editors share: their labels, their colour
+// buttons and the colour step behind those buttons.
+#pragma once
+
+#include "framework/Controls.h"
+#include "framework/Dialog.h"
+#include "view/HoverButton.h"
+#include "view/NoteEditorContent.h"
+
+#include <cstdint>
+#include <string>
+
+namespace view {
+
+// A label of the editor: a static control with `font`, shown.
+void CreateEditorLabel(fw::CStatic& label, const std::string& text, const RECT& rect, fw::CDialog& editor, UINT id,
+                       HFONT font);
+
+// A "■" button in the note's colour on the dialog's face colour; it fits
+// itself to its text, so only the top-left corner of `rect` lasts.
+void CreateColourButton(CHoverButton& button, const RECT& rect, fw::CDialog& editor, UINT id, COLORREF colour,
+                        int pointSize);
+
+// Runs the system's colour chooser offering `offered` as its custom colours
+// (what the user changes there is not kept). On OK the note's colour word
+// becomes the chosen colour and `button` shows it; otherwise nothing changes.
+void ChooseNoteColour(const CustomColourTable& offered, std::uint32_t& colourWord, CHoverButton& button);
+
+}  // namespace view

@@ -1,0 +1,58 @@
+#include "view/WeeklyDlg.h"
+
+#include "resources/resource_ids.h"
+#include "view/MonthView.h"
+#include "view/NoteEditorParts.h"
+
+namespace view {
+
+namespace {
+
+constexpr int kLabelPointSize = 90;
+constexpr char kLabelFace[] = "Arial";
+constexpr int kColourButtonPointSize = 100;
+
+}  // namespace
+
+CWeeklyDlg::CWeeklyDlg(CMonthView& monthView) : fw::CDialog(IDD_WEEKLY, &monthView), view(monthView) {
+    const notes::NoteSlot& weekly = view.weeklyNotes.Slot(view.weekdayIndex);
+    weeklyText = weekly.Text() ? std::string(weekly.Text(), weekly.Length()) : "";
+    weeklyColour = weekly.ColourWord();
+    labelFont.CreatePointFont(kLabelPointSize, kLabelFace);
+}
+
+const fw::MessageMap* CWeeklyDlg::GetThisMessageMap() {
+    static constexpr fw::MessageEntry entries[] = {
+        fw::OnMessage<&CWeeklyDlg::OnHoverButtonClick>(WM_HOVERBUTTON_CLICK),
+        fw::OnPaint<&CWeeklyDlg::OnPaint>(),
+    };
+    static constexpr fw::MessageMap map{&fw::CDialog::GetThisMessageMap, entries};
+    return &map;
+}
+
+void CWeeklyDlg::DoDataExchange(fw::CDataExchange& dx) { fw::DDX_Text(dx, IDC_WEEKLY_EDIT, weeklyText); }
+
+BOOL CWeeklyDlg::OnInitDialog() {
+    fw::CDialog::OnInitDialog();
+    // A static control that is never addressed.
+    CreateEditorLabel(label, WeeklyLabel(view.weekdayIndex), {20, 10, 80, 30}, *this, static_cast<UINT>(-1),
+                      labelFont.get());
+    CreateColourButton(colourButton, {80, 10, 105, 30}, *this, kWeeklyColourId,
+                       notes::NoteColour(weeklyColour, notes::NoteKind::Weekly), kColourButtonPointSize);
+    return TRUE;
+}
+
+void CWeeklyDlg::OnOK() {
+    UpdateData(true);
+    view.ApplyWeeklyNote(weeklyText, weeklyColour);
+    fw::CDialog::OnOK();
+}
+
+LRESULT CWeeklyDlg::OnHoverButtonClick(WPARAM id, LPARAM) {
+    if (id == kWeeklyColourId) ChooseNoteColour(WeeklyEditorColours(weeklyColour), weeklyColour, colourButton);
+    return 0;
+}
+
+void CWeeklyDlg::OnPaint() { const fw::CPaintDC paint(hwnd_); }
+
+}  // namespace view
