@@ -1,0 +1,145 @@
+// CCalendarDlg: the program's main window. A borderless 363 x 278 window
+// with a dark title strip (year and month pickers, "上月", "下月", "返回",
+// "×"), the month grid below it and the headline strip at the bottom, and
+// beside it the memo pad or its tab. It never closes on Enter, Esc or
+// Alt+F4; only the exit prompt's choices end it.
+#pragma once
+
+#include "app/MemoPadHost.h"
+#include "app/MemoPadDlg.h"
+#include "app/MemoTabDlg.h"
+#include "app/TickSchedule.h"
+#include "framework/Controls.h"
+#include "framework/Dialog.h"
+#include "framework/Gdi.h"
+#include "news/Socket.h"
+#include "view/HoverButton.h"
+#include "view/MonthView.h"
+#include "view/MonthViewOwner.h"
+
+#include <memory>
+#include <string>
+
+namespace app {
+
+inline constexpr UINT kMainTemplate = 102;
+inline constexpr int kYearComboId = 1034;
+inline constexpr int kMonthComboId = 1035;
+inline constexpr UINT kPrevButtonId = 1044;
+inline constexpr UINT kNextButtonId = 1045;
+inline constexpr UINT kTodayButtonId = 105;
+inline constexpr UINT kCloseButtonId = 1001;
+inline constexpr UINT kHeadlineLabelId = 1053;
+inline constexpr UINT kNextArticleButtonId = 1054;
+inline constexpr UINT_PTR kTickTimerId = 1;
+
+class CCalendarDlg : public fw::CDialog, public view::MonthViewOwner, public MemoPadHost {
+public:
+    explicit CCalendarDlg(fw::CWnd* parent = nullptr);
+    ~CCalendarDlg() override;
+
+    // Navigation: today's month with today marked (the nearest month in
+    // range, unmarked, for a clock outside it), or any month in range.
+    void GoToToday();
+    void ShowMonth(int year, int month);
+
+    void ShowMemoPad() override;
+    void HideMemoPad() override;
+    // Puts the memo tab beside the window's bottom-right corner.
+    void PlaceMemoTab();
+
+    // The headline strip: fetch one headline now; open the shown one's link.
+    void FetchHeadline();
+    void OpenHeadline();
+
+    // The work of one second: embedding, today's notes, headlines, midnight.
+    void OnTick();
+
+    void ShowTodayButton(bool show) override;
+
+    // True once the exit prompt's choice ended the window; a window that
+    // went any other way (its desktop was destroyed) is to be made again.
+    bool ExitChosen() const { return exitChosen; }
+
+    // Removes the autostart entry for "卸载"; 0 or -1. Replaceable, so that
+    // a failing registry can be tried.
+    int (*removeAutostart)() = nullptr;
+
+    // What tests and the application read.
+    view::CMonthView* MonthView() const { return monthView.get(); }
+    CMemoPadDlg* MemoPad() const { return memoPad.get(); }
+    CMemoTabDlg* MemoTab() const { return memoTab.get(); }
+    const fw::CComboBox& YearCombo() const { return yearCombo; }
+    const fw::CComboBox& MonthCombo() const { return monthCombo; }
+    const view::CHoverButton& HeadlineLabel() const { return headlineLabel; }
+    const view::CHoverButton& NextArticleButton() const { return nextArticleButton; }
+    const view::CHoverButton& TodayButton() const { return todayButton; }
+    const std::string& HeadlineTitle() const { return headlineTitle; }
+    const std::string& HeadlineLink() const { return headlineLink; }
+    const TickSchedule& Schedule() const { return schedule; }
+    int HeadlineFetches() const { return headlineFetches; }
+    bool AutostartRegistered() const { return autostartRegistered; }
+
+    static const fw::MessageMap* GetThisMessageMap();
+    const fw::MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
+
+protected:
+    BOOL OnInitDialog() override;
+    void DoDataExchange(fw::CDataExchange& dx) override;
+    // Enter and Esc (and Alt+F4, which arrives as Esc) do nothing.
+    void OnOK() override {}
+    void OnCancel() override {}
+
+    void OnPaint();
+    LRESULT OnQueryDragIcon(WPARAM, LPARAM);
+    LRESULT OnMove(WPARAM, LPARAM lParam);
+    void OnLButtonDown(UINT flags, POINT point);
+    LRESULT OnHoverButtonClick(WPARAM id, LPARAM);
+    LRESULT OnTimer(WPARAM, LPARAM);
+    void OnPickerChange();
+
+    void PlaceWindow();
+    void EnterNotesFolder();
+    void CreateMemoWindows();
+    void CreateHeaderButtons();
+    void CreateHeadlineStrip();
+    void FillPickers();
+    void SelectPickers(int year, int month);
+    void RunExitPrompt();
+    void ShowHeadlineTitle();
+    // Clicks on "下一篇" made while a fetch blocked the window.
+    void DropQueuedNextArticleClicks();
+
+    COLORREF titleBarColor = RGB(50, 80, 90);
+    COLORREF titleBarTextColor = RGB(189, 183, 107);
+    view::CHoverButton prevButton;
+    view::CHoverButton nextButton;
+    view::CHoverButton todayButton;
+    view::CHoverButton closeButton;
+    int windowWidth = 363;
+    fw::CComboBox yearCombo;
+    fw::CComboBox monthCombo;
+    int gridHeight = 0;
+    bool autostartRegistered = false;
+    HICON hIcon = nullptr;
+    std::unique_ptr<view::CMonthView> monthView;
+    bool initialised = false;
+    int todayDay = 0;
+    int todayMonth = 0;
+    int todayYear = 0;
+    view::CHoverButton headlineLabel;
+    view::CHoverButton nextArticleButton;
+    std::unique_ptr<CMemoPadDlg> memoPad;
+    std::unique_ptr<CMemoTabDlg> memoTab;
+    std::string headlineTitle;
+    std::string headlineLink;
+
+    TickSchedule schedule;
+    std::unique_ptr<news::SocketLibrary> sockets;
+    fw::CFont headlineFont;  // the headline label's font, for measuring titles
+    bool fetching = false;
+    int headlineFetches = 0;
+    bool exitChosen = false;
+};
+
+}  // namespace app

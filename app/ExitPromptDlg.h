@@ -1,0 +1,32 @@
+// CExitPromptDlg: the "提示" prompt behind the "×" button, offering to close
+// the program or to remove its autostart entry and close. Any other way out
+// (close box, Esc, Enter) chooses nothing.
+#pragma once
+
+#include "framework/Dialog.h"
+
+namespace app {
+
+inline constexpr UINT kExitPromptTemplate = 139;
+inline constexpr int kExitCloseButtonId = 1000;
+inline constexpr int kExitUninstallButtonId = 1025;
+
+class CExitPromptDlg : public fw::CDialog {
+public:
+    enum Choice { kNone = 0, kCloseProgram = 1, kUninstall = 2 };
+
+    explicit CExitPromptDlg(fw::CWnd* parent) : fw::CDialog(kExitPromptTemplate, parent) {}
+
+    int choice = kNone;
+
+    static const fw::MessageMap* GetThisMessageMap();
+    const fw::MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
+
+protected:
+    void OnCancel() override;
+
+    void OnCloseButton();
+    void OnUninstallButton();
+};
+
+}  // namespace app

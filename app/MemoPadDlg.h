@@ -1,0 +1,66 @@
+// CMemoPadDlg: the borderless "记事小本" popup that holds the one free-form
+// memo. Every change is written at once; a failed write is told once and
+// tried again at the next change, when the pad is hidden and when it goes.
+// Its position is remembered in "MemoX" and "MemoY".
+#pragma once
+
+#include "app/MemoAutosave.h"
+#include "app/MemoPadHost.h"
+#include "framework/Dialog.h"
+
+#include <string>
+
+namespace app {
+
+inline constexpr UINT kMemoPadTemplate = 255;
+inline constexpr int kMemoEditId = 1047;
+inline constexpr int kMemoHideButtonId = 1048;
+
+class CMemoPadDlg : public fw::CDialog {
+public:
+    explicit CMemoPadDlg(MemoPadHost& owner) : host(owner) {}
+
+    // Where the pad goes when the registry holds no position.
+    void SetDefaultPos(int x, int y) {
+        defaultX = x;
+        defaultY = y;
+    }
+
+    // Made hidden from its template, owned by `owner`.
+    bool Create(fw::CWnd* owner) { return fw::CDialog::Create(kMemoPadTemplate, owner); }
+
+    // Tries a save that failed before once more (the pad is being hidden or
+    // the program ends).
+    void SaveIfPending();
+
+    const std::string& MemoText() const { return memoText; }
+
+    static const fw::MessageMap* GetThisMessageMap();
+    const fw::MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
+
+protected:
+    void DoDataExchange(fw::CDataExchange& dx) override;
+    BOOL OnInitDialog() override;
+    // Enter inserts a line break in the edit; Esc does nothing.
+    void OnOK() override {}
+    void OnCancel() override {}
+
+    void OnLButtonDown(UINT flags, POINT point);
+    LRESULT OnMove(WPARAM, LPARAM lParam);
+    LRESULT OnDestroy(WPARAM, LPARAM);
+    void OnEditChange();
+    void OnHideButton();
+
+    // Writes the memo (or deletes its file when empty); warns once when
+    // saving starts to fail.
+    void Save();
+
+    std::string memoText;
+    bool ready = false;
+    int defaultX = 500;
+    int defaultY = 500;
+    MemoAutosave autosave;
+    MemoPadHost& host;
+};
+
+}  // namespace app

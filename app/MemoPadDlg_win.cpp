@@ -1,0 +1,91 @@
+#include "app/MemoPadDlg.h"
+
+#include "app/MonitorWorkAreas.h"
+#include "app/Registry.h"
+#include "app/WindowDrag.h"
+#include "framework/WinApp.h"
+#include "notes/MemoFile.h"
+
+namespace app {
+
+namespace {
+
+// A position that cannot be written is only not remembered.
+void RememberPosition(LPARAM clientOrigin) {
+    // Signed: the pad may sit left of or above the primary monitor.
+    static_cast<void>(WriteSettingNumber(kMemoXValue, static_cast<short>(LOWORD(clientOrigin))));
+    static_cast<void>(WriteSettingNumber(kMemoYValue, static_cast<short>(HIWORD(clientOrigin))));
+}
+
+constexpr char kMemoSaveFailed[] =
+    "记事小本无法保存到磁盘，文字仍保留在记事小本中。\n下次修改或隐藏记事小本时将再次尝试保存。";
+
+}  // namespace
+
+const fw::MessageMap* CMemoPadDlg::GetThisMessageMap() {
+    static constexpr fw::MessageEntry entries[] = {
+        fw::OnMouse<&CMemoPadDlg::OnLButtonDown>(WM_LBUTTONDOWN),
+        fw::OnMessage<&CMemoPadDlg::OnMove>(WM_MOVE),
+        fw::OnMessage<&CMemoPadDlg::OnDestroy>(WM_DESTROY),
+        fw::OnCommand<&CMemoPadDlg::OnEditChange>(kMemoEditId, EN_CHANGE),
+        fw::OnCommand<&CMemoPadDlg::OnHideButton>(kMemoHideButtonId, BN_CLICKED),
+    };
+    static constexpr fw::MessageMap map{&fw::CDialog::GetThisMessageMap, entries};
+    return &map;
+}
+
+void CMemoPadDlg::DoDataExchange(fw::CDataExchange& dx) { fw::DDX_Text(dx, kMemoEditId, memoText); }
+
+BOOL CMemoPadDlg::OnInitDialog() {
+    fw::CDialog::OnInitDialog();
+
+    ScreenPoint pos = ReadMemoPadPos(RegistrySettings{}, {defaultX, defaultY});
+    RECT window{};
+    ::GetWindowRect(hwnd_, &window);
+    pos = MoveOntoWorkAreas(pos, window.right - window.left, window.bottom - window.top, MonitorWorkAreas());
+    ::SetWindowPos(hwnd_, HWND_TOP, pos.x, pos.y, 0, 0, SWP_NOSIZE);
+
+    // A multi-line edit reports no change for text set this way: nothing is written.
+    memoText = notes::LoadMemo(notes::kDefaultMemoName);
+    UpdateData(false);
+    ready = true;
+    return TRUE;
+}
+
+void CMemoPadDlg::OnLButtonDown(UINT, POINT point) {
+    StartWindowDrag(hwnd_, point);
+    Default();
+}
+
+LRESULT CMemoPadDlg::OnMove(WPARAM, LPARAM lParam) {
+    Default();
+    if (ready) RememberPosition(lParam);
+    return 0;
+}
+
+LRESULT CMemoPadDlg::OnDestroy(WPARAM, LPARAM) {
+    SaveIfPending();
+    return Default();
+}
+
+void CMemoPadDlg::OnEditChange() {
+    UpdateData(true);
+    Save();
+}
+
+void CMemoPadDlg::OnHideButton() {
+    SaveIfPending();
+    host.HideMemoPad();
+}
+
+void CMemoPadDlg::SaveIfPending() {
+    if (autosave.Pending())
+        autosave.AfterSave(notes::SaveMemo(notes::kDefaultMemoName, memoText.data(), memoText.size()));
+}
+
+void CMemoPadDlg::Save() {
+    const int result = notes::SaveMemo(notes::kDefaultMemoName, memoText.data(), memoText.size());
+    if (autosave.AfterSave(result)) fw::MessageBoxFor(hwnd_, kMemoSaveFailed);
+}
+
+}  // namespace app

@@ -1,0 +1,37 @@
+// CMemoTabDlg: the tiny "本" window beside the calendar that stands in for
+// the memo pad while the pad is hidden; its button brings the pad back.
+#pragma once
+
+#include "app/MemoPadHost.h"
+#include "framework/Dialog.h"
+
+namespace app {
+
+inline constexpr UINT kMemoTabTemplate = 256;
+inline constexpr int kMemoTabButtonId = 1000;
+inline constexpr int kMemoTabWidth = 28;
+inline constexpr int kMemoTabHeight = 19;
+
+class CMemoTabDlg : public fw::CDialog {
+public:
+    explicit CMemoTabDlg(MemoPadHost& owner) : host(owner) {}
+
+    // Made hidden from its template, owned by `owner`.
+    bool Create(fw::CWnd* owner) { return fw::CDialog::Create(kMemoTabTemplate, owner); }
+
+    static const fw::MessageMap* GetThisMessageMap();
+    const fw::MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
+
+protected:
+    // Enter and Esc leave the tab alone.
+    void OnOK() override {}
+    void OnCancel() override {}
+
+    void OnTabButton() { host.ShowMemoPad(); }
+    // The button fills the tab, whatever size the owner gives it.
+    LRESULT OnSize(WPARAM, LPARAM lParam);
+
+    MemoPadHost& host;
+};
+
+}  // namespace app
