@@ -1,0 +1,159 @@
+// The main window: start-up, navigation, the exit prompt and the memo pad.
+#include "app/ExitPromptDlg.h"
+#include "app/NotesFolder.h"
+#include "app/Settings.h"
+#include "tests/gui/CalendarFixture.h"
+#include "tests/gui/GuiHarness.h"
+
+#include <fstream>
+
+namespace {
+
+using app::YearMonth;
+using calendar_test::SetSetting;
+
+std::string Setting(const char* name) { return calendar_test::RegText(app::kSettingsKey, name); }
+std::string Autostart() { return calendar_test::RegText(app::kAutostartKey, app::kAutostartValue); }
+std::vector<LONG> Edges(HWND window) {
+    const RECT r = gui_test::WindowRectOf(window);
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+class Calendar : public calendar_test::CalendarTest {
+protected:
+    bool Showing(YearMonth m) const {
+        return window->MonthView()->year == m.year && window->MonthView()->month == m.month &&
+               window->YearCombo().GetCurSel() == m.year - 1900 && window->MonthCombo().GetCurSel() == m.month - 1;
+    }
+    void TypeMemo(const char* text, bool replaceAll = false) {
+        const HWND edit = ::GetDlgItem(window->MemoPad()->hwnd(), app::kMemoEditId);
+        ::SendMessageA(edit, EM_SETSEL, replaceAll ? 0 : -1, -1);
+        ::SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
+    }
+    static std::string MemoFile() {
+        bool exists = false;
+        const auto bytes = notes_test::FileContents("备忘\\default", &exists);
+        return exists ? std::string(bytes.begin(), bytes.end()) : "(none)";
+    }
+};
+
+TEST_F(Calendar, StartsFromAnEmptyRegistryAndRemembersMoves) {
+    EXPECT_EQ(Edges(Open().hwnd()), (std::vector<LONG>{500, 300, 863, 578}));
+    EXPECT_TRUE(!::IsWindowVisible(window->MemoPad()->hwnd()) && ::IsWindowVisible(window->MemoTab()->hwnd()));
+    EXPECT_EQ(Setting("MemoShow") + Setting("PosX"), "0(none)") << "the start-up move writes nothing";
+    EXPECT_NE(Autostart().find("calendar_gui_tests.exe"), std::string::npos);
+    ::SetWindowPos(window->hwnd(), nullptr, 40, 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    EXPECT_EQ(Setting("PosX") + "," + Setting("PosY"), "40,60");
+    EXPECT_EQ(Edges(window->MemoTab()->hwnd()), (std::vector<LONG>{413, 319, 441, 338}));
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(Calendar, SavedPositions) {
+    const int right = ::GetSystemMetrics(SM_CXFULLSCREEN) - 363, bottom = ::GetSystemMetrics(SM_CYFULLSCREEN) - 236;
+    const struct {
+        const char *posX, *posY;
+        LONG x, y;
+    } cases[] = {{"-20", "100", 0, 100},    {"abc", "100", 0, 100},          {"40", nullptr, 40, 300},
+                 {nullptr, "77", 500, 300}, {"5000", "5000", right, bottom}, {"99999999999", "5", right, 5}};
+    for (const auto& c : cases) {
+        ClearSettings();
+        if (c.posX) SetSetting("PosX", c.posX);
+        if (c.posY) SetSetting("PosY", c.posY);
+        EXPECT_EQ(Edges(Open().hwnd()), (std::vector<LONG>{c.x, c.y, c.x + 363, c.y + 278})) << (c.posX ? c.posX : "-");
+    }
+}
+
+TEST_F(Calendar, NotesFolderThatCannotBeMadeIsToldOnce) {
+    std::ofstream(documents + "\\" + app::kNotesFolderName) << "a file where the folder belongs";
+    Open();
+    Tick(3);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find(documents + "\\" + app::kNotesFolderName), std::string::npos) << messages[0];
+    EXPECT_TRUE(::IsWindowVisible(window->hwnd()));
+}
+
+TEST_F(Calendar, Navigation) {
+    Open();
+    EXPECT_EQ(window->YearCombo().GetCount() * 100 + window->MonthCombo().GetCount(), 15012);
+    EXPECT_EQ(window->YearCombo().GetLBText(149) + window->MonthCombo().GetLBText(0), "2049年1月");
+    const struct {
+        YearMonth from;
+        UINT button;
+        YearMonth to;
+    } cases[] = {
+        {{1900, 2}, app::kPrevButtonId, {1900, 2}},  {{2049, 12}, app::kNextButtonId, {2049, 12}},
+        {{2020, 1}, app::kPrevButtonId, {2019, 12}}, {{2020, 12}, app::kNextButtonId, {2021, 1}},
+        {{2020, 5}, app::kTodayButtonId, {2024, 3}}, {{2020, 5}, 4242, {2020, 5}},
+    };
+    for (const auto& c : cases) {
+        window->ShowMonth(c.from.year, c.from.month);
+        Click(c.button);
+        EXPECT_TRUE(Showing(c.to)) << c.from.year << "-" << c.from.month << " id " << c.button;
+        EXPECT_EQ(::IsWindowVisible(window->TodayButton().hwnd()) != 0, !(c.to == YearMonth{2024, 3}));
+    }
+    const auto choose = [&](int yearItem, int monthItem) {
+        window->YearCombo().SetCurSel(yearItem);
+        window->MonthCombo().SetCurSel(monthItem);
+        ::SendMessageA(window->hwnd(), WM_COMMAND, MAKEWPARAM(app::kMonthComboId, CBN_SELCHANGE), 0);
+    };
+    choose(0, 0);
+    EXPECT_TRUE(Showing({1900, 2})) << "January 1900 is not shown";
+    choose(120, -1);  // text typed into the month picker: no selection
+    EXPECT_TRUE(Showing({1900, 2}));
+
+    const std::pair<UINT, WPARAM> keys[] = {{WM_COMMAND, IDOK}, {WM_COMMAND, IDCANCEL}, {WM_SYSCOMMAND, SC_CLOSE}};
+    for (const auto& [message, wParam] : keys) ::SendMessageA(window->hwnd(), message, wParam, 0);
+    gui_test::PumpUntilIdle();
+    EXPECT_TRUE(::IsWindowVisible(window->hwnd()) && !window->ExitChosen()) << "Enter, Esc and Alt+F4 do nothing";
+}
+
+TEST_F(Calendar, ExitPrompt) {
+    const struct {
+        int button;  // 0: the close box
+        bool removalFails, ends, autostartKept;
+    } cases[] = {{app::kExitCloseButtonId, false, true, true},
+                 {app::kExitUninstallButtonId, false, true, false},
+                 {app::kExitUninstallButtonId, true, false, true},
+                 {0, false, false, true},
+                 {IDCANCEL, false, false, true},
+                 {IDOK, false, false, true}};
+    for (const auto& c : cases) {
+        Open();
+        if (c.removalFails) window->removeAutostart = [] { return -1; };
+        messages.clear();
+        gui_test::WhenDialogOpens([&](HWND) {
+            const HWND prompt = calendar_test::DialogWith(app::kExitUninstallButtonId);
+            if (prompt) ::PostMessageA(prompt, c.button ? WM_COMMAND : WM_CLOSE, c.button, 0);
+            return prompt != nullptr;
+        });
+        Click(app::kCloseButtonId);
+        EXPECT_EQ(!::IsWindow(window->hwnd()) && window->ExitChosen(), c.ends) << c.button;
+        EXPECT_EQ(Autostart() != "(none)", c.autostartKept) << c.button;
+        EXPECT_EQ(messages.size(), c.removalFails ? 1u : 0u) << c.button;
+    }
+}
+
+TEST_F(Calendar, MemoPad) {
+    SetSetting("MemoX", "-20");
+    SetSetting("MemoShow", "1");
+    Open();
+    EXPECT_EQ(Edges(window->MemoPad()->hwnd())[0], -20);
+    EXPECT_EQ(Edges(window->MemoPad()->hwnd())[1], 588) << "no MemoY: below the main window";
+    TypeMemo("x");
+    EXPECT_EQ(MemoFile(), "x");
+    TypeMemo("", true);
+    EXPECT_EQ(MemoFile(), "(none)");
+
+    ::CreateDirectoryA("备忘\\default", nullptr);  // nothing can be written over a folder
+    TypeMemo("a");
+    TypeMemo("b");
+    EXPECT_EQ(messages.size(), 1u) << "told once while saving fails";
+    ::RemoveDirectoryA("备忘\\default");
+    gui_test::PressButton(window->MemoPad()->hwnd(), app::kMemoHideButtonId);
+    gui_test::PumpUntilIdle();
+    EXPECT_EQ(MemoFile(), "ab") << "tried again when the pad is hidden";
+    EXPECT_TRUE(!::IsWindowVisible(window->MemoPad()->hwnd()) && ::IsWindowVisible(window->MemoTab()->hwnd()));
+    EXPECT_EQ(Setting("MemoShow") + Setting("MemoX"), "0-20");
+}
+
+}  // namespace
