@@ -2,8 +2,8 @@
 # Installs what the builds and tests need on a Debian 12 machine, if missing.
 set -eu
 
-packages=(cmake make g++ python3 python3-ephem mingw-w64 wine64 wine xvfb x11-apps imagemagick locales
-          fonts-wqy-zenhei libgtest-dev libbenchmark-dev)
+packages=(cmake make g++ python3 python3-ephem mingw-w64 wine64 wine xvfb x11-apps x11-utils imagemagick locales
+          fonts-wqy-zenhei fonts-arphic-uming fonts-arphic-ukai libgtest-dev libbenchmark-dev)
 
 missing=()
 for p in "${packages[@]}"; do

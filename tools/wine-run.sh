@@ -20,16 +20,21 @@ fi
 # Make the prefix once; parallel test runs wait for the first to finish.
 (
   flock 9
-  if [ ! -f "$WINEPREFIX/.prepared-2" ]; then
+  if [ ! -f "$WINEPREFIX/.prepared-3" ]; then
     wineboot -i >/dev/null 2>&1
     # Wine draws the frames itself: without this it waits up to two seconds
     # for a window manager at every window it hides, and a test display has none.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-    for face in 宋体 SimSun 楷体_GB2312 楷体_gb2312; do
-      wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /t REG_SZ /d "WenQuanYi Zen Hei" /f >/dev/null 2>&1
+    # Song (宋体) and Kai (楷体) faces of the program, in a Ming and a Kai font
+    # whose small sizes keep every stroke.
+    for face in 宋体 SimSun; do
+      wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /t REG_SZ /d "AR PL UMing CN" /f >/dev/null 2>&1
+    done
+    for face in 楷体_GB2312 楷体_gb2312 KaiTi_GB2312; do
+      wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /t REG_SZ /d "AR PL UKai CN" /f >/dev/null 2>&1
     done
     wineserver -w
-    touch "$WINEPREFIX/.prepared-2"
+    touch "$WINEPREFIX/.prepared-3"
   fi
 ) 9>"$WINEPREFIX.lock"
 

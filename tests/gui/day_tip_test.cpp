@@ -42,14 +42,16 @@ struct Fixture {
     }
 };
 
-// A line of one repeated character exactly `width` pixels wide.
+// A line exactly `width` pixels wide: some repetitions of one printable
+// character followed by some of another.
 std::string LineOfWidth(Fixture& f, int width) {
-    for (const char c : std::string("0a8M x-")) {
-        for (int n = 1; n <= width; ++n) {
-            const std::string line(static_cast<std::size_t>(n), c);
-            const LONG measured = f.Measure(line).cx;
-            if (measured == width) return line;
-            if (measured > width) break;
+    for (char a = '!'; a <= '~'; ++a) {
+        for (char b = '!'; b <= '~'; ++b) {
+            for (std::string head; f.Measure(head).cx <= width; head += a) {
+                std::string line = head;
+                while (f.Measure(line).cx < width) line += b;
+                if (f.Measure(line).cx == width) return line;
+            }
         }
     }
     return {};
@@ -82,12 +84,13 @@ TEST(DayTip, SizedToItsLinesAndPaintedYellowWithRedText) {
 
     const Pixels pixels = Pixels::Of(f.tip.hwnd());
     const RECT all{0, 0, pixels.Width(), pixels.Height()};
-    const int yellow = pixels.Count(all, RGB(255, 255, 0));
-    const int red = pixels.Count(all, RGB(255, 0, 0));
-    EXPECT_GT(red, 0);
-    // Text is drawn without smoothing into other colours here, so every
-    // pixel is one of the two.
-    EXPECT_EQ(yellow + red, pixels.Width() * pixels.Height());
+    EXPECT_GT(pixels.Count(all, RGB(255, 0, 0)), 0);
+    // Every pixel is yellow, red, or a smoothed edge between the two.
+    int others = 0;
+    for (int y = 0; y < pixels.Height(); ++y)
+        for (int x = 0; x < pixels.Width(); ++x)
+            if (GetRValue(pixels.At(x, y)) != 255 || GetBValue(pixels.At(x, y)) != 0) ++others;
+    EXPECT_EQ(others, 0);
     // Right of the short second line there is only background.
     const int shortLine = f.Measure("生日").cx;
     EXPECT_EQ(pixels.Count({shortLine + 1, lineHeight, pixels.Width(), 2 * lineHeight}, RGB(255, 255, 0)),
