@@ -7,6 +7,7 @@
 #include "app/MemoAutosave.h"
 #include "app/MemoPadHost.h"
 #include "framework/Dialog.h"
+#include "notes/MemoFile.h"
 
 #include <string>
 
@@ -59,6 +60,7 @@ protected:
     bool ready = false;
     int defaultX = 500;
     int defaultY = 500;
+    notes::MemoFile memoFile{notes::kDefaultMemoName};
     MemoAutosave autosave;
     MemoPadHost& host;
 };

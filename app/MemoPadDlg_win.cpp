@@ -46,7 +46,7 @@ BOOL CMemoPadDlg::OnInitDialog() {
     ::SetWindowPos(hwnd_, HWND_TOP, pos.x, pos.y, 0, 0, SWP_NOSIZE);
 
     // A multi-line edit reports no change for text set this way: nothing is written.
-    memoText = notes::LoadMemo(notes::kDefaultMemoName);
+    memoText = memoFile.Load();
     UpdateData(false);
     ready = true;
     return TRUE;
@@ -79,12 +79,11 @@ void CMemoPadDlg::OnHideButton() {
 }
 
 void CMemoPadDlg::SaveIfPending() {
-    if (autosave.Pending())
-        autosave.AfterSave(notes::SaveMemo(notes::kDefaultMemoName, memoText.data(), memoText.size()));
+    if (autosave.Pending()) autosave.AfterSave(memoFile.Save(memoText.data(), memoText.size()));
 }
 
 void CMemoPadDlg::Save() {
-    const int result = notes::SaveMemo(notes::kDefaultMemoName, memoText.data(), memoText.size());
+    const int result = memoFile.Save(memoText.data(), memoText.size());
     if (autosave.AfterSave(result)) fw::MessageBoxFor(hwnd_, kMemoSaveFailed);
 }
 

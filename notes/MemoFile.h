@@ -19,4 +19,20 @@ inline constexpr char kDefaultMemoName[] = "default";
 // shows them; empty when there is no file.
 std::string LoadMemo(const char* name);
 
+// One memo as the memo pad keeps it. A file that did not load whole (it
+// could not be read, or the bytes after a NUL were left out) is kept beside
+// it, like a damaged note file, before the first save over it.
+class MemoFile {
+public:
+    explicit MemoFile(const char* name) : name_(name) {}
+
+    std::string Load();
+    // As SaveMemo; -1, writing nothing, when the old file could not be kept.
+    [[nodiscard]] int Save(const char* bytes, std::size_t length);
+
+private:
+    std::string name_;
+    bool keepFileBeforeSave_ = false;
+};
+
 }  // namespace notes

@@ -1,5 +1,6 @@
 // The memo pad's file: exactly the memo's bytes, or no file when empty.
 #include "notes/MemoFile.h"
+#include "notes/NoteFiles.h"
 
 #include "scratch_dir.h"
 
@@ -65,5 +66,27 @@ TEST_F(MemoFile, AFileWithANulLoadsOnlyTheTextBeforeIt) {
 }
 
 TEST_F(MemoFile, NoFileLoadsAsAnEmptyMemo) { EXPECT_EQ(notes::LoadMemo("default"), ""); }
+
+// What the pad did not load whole is kept beside the memo before the first
+// save over it; a memo that loaded whole leaves nothing beside it.
+TEST_F(MemoFile, WhatDidNotLoadWholeIsKeptBeforeTheFirstSave) {
+    const std::string withNul("before\0after", 12);
+    for (const std::string& stored : {withNul, std::string("whole")}) {
+        ASSERT_EQ(notes::WriteWholeFile(path.c_str(), stored.data(), stored.size()), 0);
+        notes::MemoFile memo(notes::kDefaultMemoName);
+        const std::string shown = memo.Load() + "!";
+        ASSERT_EQ(memo.Save(shown.data(), shown.size()), 0);
+        ASSERT_EQ(memo.Save(shown.data(), shown.size()), 0);
+        EXPECT_EQ(FileContents(path), Bytes(shown.begin(), shown.end()));
+        bool kept = false;
+        const Bytes copy = FileContents(path + ".damaged", &kept);
+        EXPECT_EQ(kept, stored == withNul);
+        if (kept) {
+            EXPECT_EQ(copy, Bytes(stored.begin(), stored.end()));
+        }
+        EXPECT_FALSE(notes::IsMissing(path.c_str()));
+        (void)notes::RemoveFile((path + ".damaged").c_str());
+    }
+}
 
 }  // namespace
