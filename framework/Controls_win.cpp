@@ -36,6 +36,24 @@ bool CStatic::Create(const char* text, DWORD style, const RECT& rect, HWND paren
 
 void CStatic::SetFont(HFONT font) const { ::SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE); }
 
+namespace {
+
+// The chooser's library is loaded the first time a colour is chosen, not at
+// every start of the program.
+using ChooseColorFunction = BOOL(WINAPI*)(LPCHOOSECOLORA);
+
+ChooseColorFunction ChooseColorEntry() {
+    static const ChooseColorFunction entry = [] {
+        const HMODULE library = ::LoadLibraryA("comdlg32.dll");
+        return library ? reinterpret_cast<ChooseColorFunction>(
+                             reinterpret_cast<void*>(::GetProcAddress(library, "ChooseColorA")))
+                       : nullptr;
+    }();
+    return entry;
+}
+
+}  // namespace
+
 CColorDialog::CColorDialog(COLORREF initial, DWORD flags, HWND parent)
     : initial_(initial), flags_(flags), parent_(parent), chosen_(initial) {}
 
@@ -46,7 +64,8 @@ INT_PTR CColorDialog::DoModal() {
     choose.rgbResult = initial_;
     choose.lpCustColors = custom_.data();
     choose.Flags = flags_;
-    if (!::ChooseColorA(&choose)) return IDCANCEL;
+    const ChooseColorFunction chooseColor = ChooseColorEntry();
+    if (!chooseColor || !chooseColor(&choose)) return IDCANCEL;
     chosen_ = choose.rgbResult;
     return IDOK;
 }
