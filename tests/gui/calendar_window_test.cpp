@@ -3,8 +3,10 @@
 #include "app/NotesFolder.h"
 #include "app/Settings.h"
 #include "tests/gui/CalendarFixture.h"
+#include "framework/LiveCounts.h"
 #include "tests/gui/GuiHarness.h"
 
+#include <cstdio>
 #include <fstream>
 
 namespace {
@@ -105,6 +107,21 @@ TEST_F(Calendar, Navigation) {
     for (const auto& [message, wParam] : keys) ::SendMessageA(window->hwnd(), message, wParam, 0);
     gui_test::PumpUntilIdle();
     EXPECT_TRUE(::IsWindowVisible(window->hwnd()) && !window->ExitChosen()) << "Enter, Esc and Alt+F4 do nothing";
+}
+
+TEST_F(Calendar, MonthChangesLeaveNoGdiObjectOrWindowBehind) {
+    Open();
+    gui_test::PumpUntilIdle();
+    const int gdiObjects = fw::LiveGdiObjects(), windows = fw::LiveWindows();
+    for (int i = 0; i < 100; ++i) {
+        ::SendMessageA(window->hwnd(), view::WM_HOVERBUTTON_CLICK, i % 2 ? app::kPrevButtonId : app::kNextButtonId, 0);
+        ::UpdateWindow(window->MonthView()->hwnd());
+    }
+    gui_test::PumpUntilIdle();
+    std::printf("live GDI objects %d -> %d, windows %d -> %d over 100 month changes\n", gdiObjects,
+                fw::LiveGdiObjects(), windows, fw::LiveWindows());
+    EXPECT_EQ(fw::LiveGdiObjects(), gdiObjects);
+    EXPECT_EQ(fw::LiveWindows(), windows);
 }
 
 TEST_F(Calendar, ExitPrompt) {
