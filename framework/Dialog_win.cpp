@@ -133,7 +133,6 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, L
         answer = FALSE;
     }
     if (message == WM_NCDESTROY) {
-        ::SetWindowLongPtrA(window, DWLP_USER, 0);
         self->Unbind();
         self->PostNcDestroy();
     }

@@ -65,7 +65,8 @@ protected:
     // What default processing means for this kind of window.
     virtual LRESULT DefaultProcessing(UINT message, WPARAM wParam, LPARAM lParam);
 
-    // `slot` is where the window keeps its object (USERDATA or DWLP_USER).
+    // `slot` is where the window keeps its object (USERDATA or DWLP_USER);
+    // Unbind clears it, so no later message reaches this object.
     void Bind(HWND window, int slot);
     void Unbind();
 

@@ -21,7 +21,6 @@ CWnd::~CWnd() {
     // The derived parts are gone: the window must not reach this object
     // again while it is destroyed.
     const HWND window = hwnd_;
-    ::SetWindowLongPtrA(window, objectSlot_, 0);
     Unbind();
     ::DestroyWindow(window);
 }
@@ -90,6 +89,7 @@ void CWnd::Bind(HWND window, int slot) {
 }
 
 void CWnd::Unbind() {
+    ::SetWindowLongPtrA(hwnd_, objectSlot_, 0);
     hwnd_ = nullptr;
     bound_ = false;
     detail::WindowUnbound();
@@ -128,7 +128,6 @@ LRESULT CALLBACK CWnd::WindowProc(HWND window, UINT message, WPARAM wParam, LPAR
         result = ::DefWindowProcA(window, message, wParam, lParam);
     }
     if (message == WM_NCDESTROY) {
-        ::SetWindowLongPtrA(window, kObjectSlot, 0);
         self->Unbind();
         self->PostNcDestroy();
     }

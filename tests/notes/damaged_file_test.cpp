@@ -19,25 +19,9 @@ using notes::CNoteStore;
 using notes::ScopedWriteFailure;
 using notes::WriteStep;
 using notes_test::FileContents;
+using notes_test::FileOf;
+using notes_test::Record;
 using Bytes = std::vector<unsigned char>;
-
-Bytes Record(int slot, const std::string& text) {
-    Bytes r;
-    const auto put = [&r](std::uint32_t value, int bytes) {
-        for (int i = 0; i < bytes; ++i) r.push_back(static_cast<unsigned char>((value >> (8 * i)) & 0xFF));
-    };
-    put(static_cast<std::uint16_t>(slot), 2);
-    put(static_cast<std::uint32_t>(text.size()), 2);
-    put(0, 4);  // colour word
-    for (char c : text) r.push_back(static_cast<unsigned char>(c));
-    return r;
-}
-
-Bytes FileOf(const std::vector<Bytes>& records) {
-    Bytes file = {0x64, 0x00};
-    for (const Bytes& r : records) file.insert(file.end(), r.begin(), r.end());
-    return file;
-}
 
 bool Exists(const std::string& path) { return !notes::IsMissing(path.c_str()); }
 

@@ -16,26 +16,9 @@ namespace {
 using notes::CNoteStore;
 using notes::CustomColourBit;
 using notes_test::FileContents;
+using notes_test::FileOf;
+using notes_test::Record;
 using Bytes = std::vector<unsigned char>;
-
-// A record as the format describes it, built by hand for comparisons.
-Bytes Record(int slot, const std::string& text, std::uint32_t colourWord) {
-    Bytes r;
-    const auto put = [&r](std::uint32_t value, int bytes) {
-        for (int i = 0; i < bytes; ++i) r.push_back(static_cast<unsigned char>((value >> (8 * i)) & 0xFF));
-    };
-    put(static_cast<std::uint16_t>(slot), 2);
-    put(static_cast<std::uint32_t>(text.size()), 2);
-    put(colourWord, 4);
-    for (char c : text) r.push_back(static_cast<unsigned char>(c));
-    return r;
-}
-
-Bytes FileOf(const std::vector<Bytes>& records) {
-    Bytes file = {0x64, 0x00};
-    for (const Bytes& r : records) file.insert(file.end(), r.begin(), r.end());
-    return file;
-}
 
 std::string TextOf(const notes::NoteSlot& slot) {
     return slot.Text() ? std::string(slot.Text(), slot.Length()) : std::string();

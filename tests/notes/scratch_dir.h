@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <ctime>
 #include <filesystem>
 #include <random>
@@ -70,6 +71,26 @@ inline std::vector<unsigned char> FileContents(const std::string& path, bool* ex
     if (exists) *exists = data != nullptr;
     if (!data) return {};
     return std::vector<unsigned char>(data.get(), data.get() + size);
+}
+
+// A note record as the file format describes it, built by hand for
+// comparisons, and a file of such records after the format mark.
+inline std::vector<unsigned char> Record(int slot, const std::string& text, std::uint32_t colourWord = 0) {
+    std::vector<unsigned char> r;
+    const auto put = [&r](std::uint32_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i) r.push_back(static_cast<unsigned char>((value >> (8 * i)) & 0xFF));
+    };
+    put(static_cast<std::uint16_t>(slot), 2);
+    put(static_cast<std::uint32_t>(text.size()), 2);
+    put(colourWord, 4);
+    for (char c : text) r.push_back(static_cast<unsigned char>(c));
+    return r;
+}
+
+inline std::vector<unsigned char> FileOf(const std::vector<std::vector<unsigned char>>& records) {
+    std::vector<unsigned char> file = {0x64, 0x00};
+    for (const auto& r : records) file.insert(file.end(), r.begin(), r.end());
+    return file;
 }
 
 // Makes "日历" and "备忘" as the program does at start-up, staying in the
