@@ -40,6 +40,11 @@ public:
     bool UpdateData(bool saveAndValidate = true);
 
     HWND GetDlgItem(int controlId) const { return ::GetDlgItem(hwnd_, controlId); }
+
+    // Lays the dialog and its controls out again as if one dialog unit were
+    // `pixelsPerUnit` pixels across and down, for dialogs whose code places
+    // further controls at fixed pixel positions designed for that scale.
+    void ScaleToDialogUnit(double pixelsPerUnit);
     bool IsModal() const { return modal_; }
 
     static const MessageMap* GetThisMessageMap();

@@ -76,6 +76,30 @@ bool CDialog::UpdateData(bool saveAndValidate) {
     return true;
 }
 
+void CDialog::ScaleToDialogUnit(double pixelsPerUnit) {
+    RECT units{0, 0, 1000, 1000};  // many units, for a precise ratio
+    if (!::MapDialogRect(hwnd_, &units) || units.right <= 0 || units.bottom <= 0) return;
+    const double fx = pixelsPerUnit * 1000.0 / units.right;
+    const double fy = pixelsPerUnit * 1000.0 / units.bottom;
+    const auto scaleX = [fx](LONG v) { return static_cast<int>(v * fx + 0.5); };
+    const auto scaleY = [fy](LONG v) { return static_cast<int>(v * fy + 0.5); };
+
+    for (HWND child = ::GetWindow(hwnd_, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        RECT r;
+        ::GetWindowRect(child, &r);
+        ::MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&r), 2);
+        ::MoveWindow(child, scaleX(r.left), scaleY(r.top), scaleX(r.right - r.left), scaleY(r.bottom - r.top), FALSE);
+    }
+    RECT client;
+    ::GetClientRect(hwnd_, &client);
+    RECT frame{0, 0, scaleX(client.right), scaleY(client.bottom)};
+    ::AdjustWindowRectEx(&frame, static_cast<DWORD>(::GetWindowLongA(hwnd_, GWL_STYLE)), FALSE,
+                         static_cast<DWORD>(::GetWindowLongA(hwnd_, GWL_EXSTYLE)));
+    ::SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
 const MessageMap* CDialog::GetThisMessageMap() {
     static constexpr MessageMap map{&CWnd::GetThisMessageMap, {}};
     return &map;

@@ -48,6 +48,7 @@ void CMemoEditDlg::DoDataExchange(fw::CDataExchange& dx) {
 
 BOOL CMemoEditDlg::OnInitDialog() {
     fw::CDialog::OnInitDialog();
+    ScaleToDialogUnit(kEditorPixelsPerDialogUnit);
     const int day = view.activeDay;
     const lunar::LunarDate& date = view.days[day].lunar;
 

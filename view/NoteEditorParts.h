@@ -12,6 +12,11 @@
 
 namespace view {
 
+// The editors place their labels and colour buttons at fixed pixels that
+// line up with their templates when a dialog unit is 2.5 pixels; the
+// templates are laid out at that scale whatever the font's own units.
+inline constexpr double kEditorPixelsPerDialogUnit = 2.5;
+
 // A label of the editor: a static control with `font`, shown.
 void CreateEditorLabel(fw::CStatic& label, const std::string& text, const RECT& rect, fw::CDialog& editor, UINT id,
                        HFONT font);

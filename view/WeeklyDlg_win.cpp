@@ -34,6 +34,7 @@ void CWeeklyDlg::DoDataExchange(fw::CDataExchange& dx) { fw::DDX_Text(dx, IDC_WE
 
 BOOL CWeeklyDlg::OnInitDialog() {
     fw::CDialog::OnInitDialog();
+    ScaleToDialogUnit(kEditorPixelsPerDialogUnit);
     // A static control that is never addressed.
     CreateEditorLabel(label, WeeklyLabel(view.weekdayIndex), {20, 10, 80, 30}, *this, static_cast<UINT>(-1),
                       labelFont.get());

@@ -49,10 +49,14 @@ HWND Find(Kind kind) {
 
 // One thing done in an open editor, or in the colour chooser it opened.
 struct Step {
-    enum { Read, Type, Press, Click, Choose } op;
+    enum { Read, Type, Press, Click, Choose, Measure } op;
     int id = 0;  // control, or colour for Choose
     const char* text = "";
 };
+
+// Where a Measure step found the editor's controls, in its client area.
+std::vector<RECT> measured;
+RECT editorClient{};
 
 // False while what the step needs is not open yet.
 bool Perform(const Step& step, std::string& label) {
@@ -67,6 +71,19 @@ bool Perform(const Step& step, std::string& label) {
         case Step::Read: label = TextOf(::GetDlgItem(editor, step.id)); break;
         case Step::Type: ::SetDlgItemTextA(editor, step.id, step.text); break;
         case Step::Press: gui_test::PressButton(editor, step.id); break;
+        case Step::Measure:
+            ::GetClientRect(editor, &editorClient);
+            measured.clear();
+            for (const UINT id :
+                 std::initializer_list<UINT>{view::kDateLabelId, view::kOneOffColourId, IDC_ONE_OFF_EDIT,
+                                             view::kGregorianLabelId, view::kGregorianColourId, IDC_GREGORIAN_EDIT,
+                                             view::kLunarLabelId, view::kLunarColourId, IDC_LUNAR_EDIT}) {
+                RECT r{};
+                ::GetWindowRect(::GetDlgItem(editor, id), &r);
+                ::MapWindowPoints(nullptr, editor, reinterpret_cast<POINT*>(&r), 2);
+                measured.push_back(r);
+            }
+            break;
         default: gui_test::ReleaseLeft(::GetDlgItem(editor, step.id), {1, 1}); break;
     }
     return true;
@@ -316,6 +333,28 @@ TEST(MonthView, AReleaseOpensTheEditorOfWhatIsUnderItAndOkStoresWhatItHolds) {
         if (c.file) {
             EXPECT_EQ(notes_test::FileContents(notes_test::PathOf("日历", c.file)), c.bytes) << c.file;
         }
+    }
+}
+
+// The labels and colour buttons are placed in pixels; the editor lays its
+// template out so that they sit inside it, beside the edit they name.
+TEST(MonthView, DayEditorLabelsSitBesideTheirEdits) {
+    Fixture f;
+    ASSERT_TRUE(f.view.SetMonth(2024, 2, 0));
+    f.Release({82, 74}, {{Step::Measure}, {Step::Press, IDCANCEL}});
+    ASSERT_EQ(measured.size(), 9u);
+    for (const RECT& r : measured) {
+        EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= editorClient.right && r.bottom <= editorClient.bottom);
+    }
+    // Date label and its button above the one-off edit; the yearly ones left of theirs, on their line.
+    EXPECT_LE(measured[0].bottom, measured[2].top);
+    EXPECT_LE(measured[1].bottom, measured[2].top);
+    for (const int row : {3, 6}) {
+        const RECT &label = measured[row], &button = measured[row + 1], &edit = measured[row + 2];
+        EXPECT_LT(label.right, edit.left);
+        EXPECT_LT(button.right, edit.left);
+        EXPECT_TRUE(label.top < edit.bottom && edit.top < label.bottom) << "label " << row;
+        EXPECT_TRUE(button.top < edit.bottom && edit.top < button.bottom) << "button " << row;
     }
 }
 
