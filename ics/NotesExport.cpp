@@ -51,7 +51,10 @@ class LunarShowings {
 public:
     explicit LunarShowings(int fromYear) {
         Date date{fromYear, 1, 1};
-        if (!lunar::IsConvertible(date.year, date.month, date.day)) date = {lunar::kFirstLunarYear, 1, 31};
+        if (!lunar::IsConvertible(date.year, date.month, date.day)) {
+            if (fromYear > lunar::kFirstLunarYear) return;  // past the table: no showing left
+            date = {lunar::kFirstLunarYear, 1, 31};
+        }
         lunar::LunarDate day;
         if (!day.FromGregorian(date.year, date.month, date.day)) return;
         for (int n = lunar::DaysBetween(date.year, date.month, date.day, lunar::kFirstLunarYear, 1, 31);
@@ -217,6 +220,15 @@ std::string ExportMessage(const ExportResult& result, const std::string& outPath
         for (const std::string& file : result.skippedFiles) message += "\n" + file;
     }
     return message;
+}
+
+FolderExport ExportNotesFolder(const std::string& folder, const std::string& outPath, const ExportOptions& options) {
+    if (IsInsideFolder(outPath, folder)) return {false, "导出失败：不能写到记事文件夹里 " + outPath};
+    if (notes::IsMissing(folder.c_str()) || notes::EnsureDir(folder.c_str()) != 0)
+        return {false, "导出失败：找不到记事文件夹 " + folder};
+    ExportResult result;
+    const bool written = ExportNotes(outPath.c_str(), options, result) == 0;
+    return {written, ExportMessage(result, outPath, written)};
 }
 
 bool IsInsideFolder(const std::string& path, const std::string& folder) {

@@ -51,6 +51,16 @@ std::string ExportMessage(const ExportResult& result, const std::string& outPath
 // separators, letters compared without case): the export never writes there.
 bool IsInsideFolder(const std::string& path, const std::string& folder);
 
+struct FolderExport {
+    bool written = false;
+    std::string message;  // what the user is told, GBK
+};
+
+// Enters the notes folder `folder` (absolute) and writes its notes to
+// `outPath` (absolute). Refuses a file inside the notes folder and a notes
+// folder that is not there, which it never makes.
+FolderExport ExportNotesFolder(const std::string& folder, const std::string& outPath, const ExportOptions& options);
+
 // A moment as DTSTAMP text.
 std::string UtcStamp(std::time_t moment);
 
