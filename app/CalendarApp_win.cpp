@@ -35,8 +35,8 @@ void ExportFromCommandLine(const Launch& launch) {
     options.lunarForm = launch.kind == LaunchKind::ExportIcsRscale ? ics::LunarForm::Rscale : ics::LunarForm::PerYear;
     options.fromYear = LocalToday().year;
     options.stamp = ics::UtcStamp(std::time(nullptr));
-    const ics::FolderExport result =
-        folder ? ics::ExportNotesFolder(*folder, outPath, options) : ics::FolderExport{false, "导出失败：找不到记事文件夹"};
+    const ics::FolderExport result = folder ? ics::ExportNotesFolder(*folder, outPath, options)
+                                            : ics::FolderExport{false, "导出失败：找不到记事文件夹"};
     fw::AfxMessageBox(result.message.c_str(), MB_OK | (result.written ? MB_ICONINFORMATION : MB_ICONERROR));
 }
 

@@ -27,8 +27,7 @@ std::string EscapeText(std::string_view utf8) {
                 break;
             case '\n': out += "\\n"; break;
             default:
-                if (c >= 0x20 && c != 0x7F) out += static_cast<char>(c);
-                else if (c == '\t') out += '\t';
+                if ((c >= 0x20 && c != 0x7F) || c == '\t') out += static_cast<char>(c);
                 break;
         }
     }

@@ -20,7 +20,7 @@ constexpr char kProductId[] = "-//Quorvex//Veltrano//ZH";
 constexpr char kCalendarName[] = "记事";
 constexpr char kWeekdayCodes[7][3] = {"SU", "MO", "TU", "WE", "TH", "FR", "SA"};
 constexpr int kLunarMonths = 12, kLunarDays = 30, kWeekdays = 7;
-constexpr int kAnyLeapYear = 2000;    // shows every Gregorian date, 29 February too
+constexpr int kAnyLeapYear = 2000;       // shows every Gregorian date, 29 February too
 constexpr int kFirstLeapDayYear = 1904;  // 1900 has no 29 February
 
 struct Date {

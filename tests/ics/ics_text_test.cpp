@@ -28,8 +28,10 @@ TEST(GbkToUtf8, ConvertsEveryCharacterAndReplacesWhatIsNone) {
 
 TEST(EscapeText, EscapesTheFourSpecialsAndDropsControls) {
     const std::pair<std::string, std::string> cases[] = {
-        {"a,b;c\\d", "a\\,b\\;c\\\\d"}, {"1\r\n2\n3\r4", "1\\n2\\n3\\n4"},
-        {"tab\there", "tab\there"},      {std::string("x\0y\x7F\x01z", 6), "xyz"},
+        {"a,b;c\\d", "a\\,b\\;c\\\\d"},
+        {"1\r\n2\n3\r4", "1\\n2\\n3\\n4"},
+        {"tab\there", "tab\there"},
+        {std::string("x\0y\x7F\x01z", 6), "xyz"},
     };
     for (const auto& [text, escaped] : cases) EXPECT_EQ(ics::EscapeText(text), escaped) << text;
 }
