@@ -1,7 +1,14 @@
 #include "app/CalendarApp.h"
 
 #include "app/CalendarDlg.h"
+#include "app/CommandLine.h"
+#include "app/DocumentsFolder.h"
+#include "app/LocalClock.h"
+#include "app/NotesFolder.h"
 #include "app/SingleInstance.h"
+#include "ics/NotesExport.h"
+
+#include <ctime>
 
 namespace app {
 
@@ -13,9 +20,34 @@ bool QuitPending() {
     return ::PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE) != 0;
 }
 
+// The export the command line asks for, told in a message box. It only
+// reads the notes, so an open calendar does not stop it.
+void ExportFromCommandLine(const Launch& launch) {
+    if (launch.file.empty()) {
+        fw::AfxMessageBox(kExportUsageMessage, MB_OK);
+        return;
+    }
+    char full[MAX_PATH];
+    const DWORD length = ::GetFullPathNameA(launch.file.c_str(), sizeof full, full, nullptr);
+    const std::string outPath = length > 0 && length < sizeof full ? full : launch.file;
+    const std::optional<std::string> folder = NotesFolderPath(DocumentsFolder().c_str());
+    ics::ExportOptions options;
+    options.lunarForm = launch.kind == LaunchKind::ExportIcsRscale ? ics::LunarForm::Rscale : ics::LunarForm::PerYear;
+    options.fromYear = LocalToday().year;
+    options.stamp = ics::UtcStamp(std::time(nullptr));
+    const ics::FolderExport result = folder ? ics::ExportNotesFolder(*folder, outPath, options)
+                                            : ics::FolderExport{false, "导出失败：找不到记事文件夹"};
+    fw::AfxMessageBox(result.message.c_str(), MB_OK | (result.written ? MB_ICONINFORMATION : MB_ICONERROR));
+}
+
 }  // namespace
 
 BOOL CCalendarApp::InitInstance() {
+    const Launch launch = ParseCommandLine(::GetCommandLineA());
+    if (launch.kind != LaunchKind::Calendar) {
+        ExportFromCommandLine(launch);
+        return FALSE;
+    }
     // Never closed: the marker lives exactly as long as this copy.
     const HANDLE marker = ::CreateEventA(nullptr, FALSE, FALSE, kInstanceMarkerName);
     if (JudgeInstanceMarker(marker != nullptr, ::GetLastError()) == InstanceStart::Duplicate) {

@@ -21,6 +21,7 @@ inline constexpr UINT kLunarLabelId = 1039;
 inline constexpr UINT kOneOffColourId = 1049;
 inline constexpr UINT kGregorianColourId = 1050;
 inline constexpr UINT kLunarColourId = 1051;
+inline constexpr UINT kLunarHintId = 1057;  // the grey line under the lunar-yearly note
 
 class CMemoEditDlg : public fw::CDialog {
 public:
@@ -46,6 +47,7 @@ protected:
     fw::CStatic dateLabel;
     fw::CStatic gregorianLabel;
     fw::CStatic lunarLabel;
+    fw::CStatic lunarHint;
     CHoverButton oneOffButton;
     CHoverButton gregorianButton;
     CHoverButton lunarButton;

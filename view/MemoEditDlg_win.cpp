@@ -1,6 +1,7 @@
 #include "view/MemoEditDlg.h"
 
 #include "resources/resource_ids.h"
+#include "view/LunarYearlyHint.h"
 #include "view/MonthView.h"
 #include "view/NoteEditorParts.h"
 
@@ -63,6 +64,12 @@ BOOL CMemoEditDlg::OnInitDialog() {
     CreateEditorLabel(lunarLabel, LunarYearlyLabel(date), {10, 280, 120, 300}, *this, kLunarLabelId, labelFont.get());
     CreateColourButton(lunarButton, {130, 280, 155, 300}, *this, kLunarColourId,
                        notes::NoteColour(lunarColour, notes::NoteKind::LunarYearly), kColourButtonPointSize);
+    // Disabled, so the system draws it grey; no line when nothing applies.
+    const std::string hint = LunarYearlyHintText(LunarYearlyHintFor(date));
+    if (!hint.empty()) {
+        CreateEditorLabel(lunarHint, hint, {10, 312, 600, 330}, *this, kLunarHintId, labelFont.get());
+        ::EnableWindow(lunarHint.hwnd(), FALSE);
+    }
     ::SetWindowTextA(hwnd_, DayEditorCaption().c_str());
     return TRUE;
 }

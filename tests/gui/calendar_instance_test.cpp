@@ -2,8 +2,12 @@
 // running copy, openable or made with rights that let nobody open it: one
 // message, no window, exit code 0.
 #include "app/CalendarApp.h"
+#include "app/DocumentsFolder.h"
+#include "app/NotesFolder.h"
 #include "app/SingleInstance.h"
 #include "tests/gui/CalendarFixture.h"
+
+#include <fstream>
 
 namespace {
 
@@ -30,9 +34,10 @@ BOOL CALLBACK CloseWindowsOf(HWND window, LPARAM param) {
     return TRUE;
 }
 
-SecondCopy RunSecondCopy() {
+SecondCopy RunSecondCopy(const std::string& arguments = "") {
     std::string commandLine = std::string("Z:") + VELTRANO_EXE;  // the build, as Wine sees it
     std::replace(commandLine.begin(), commandLine.end(), '/', '\\');
+    commandLine += arguments;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
@@ -70,6 +75,39 @@ TEST_F(Instance, ASecondCopyIsToldOnceAndEndsWithZero) {
         EXPECT_EQ(copy.texts, std::vector<std::string>{app::kDuplicateInstanceMessage}) << (rights != nullptr);
         EXPECT_EQ(copy.exitCode, 0u) << (rights != nullptr);
     }
+}
+
+// An export beside a running copy: no window, one message, the file. The
+// copy reads the system's documents folder, whose notes folder may or may
+// not have been made by earlier runs.
+TEST_F(Instance, AnExportRunsBesideARunningCopyAndSaysWhatItWrote) {
+    const HANDLE marker = ::CreateEventA(nullptr, FALSE, FALSE, app::kInstanceMarkerName);
+    ASSERT_NE(marker, nullptr);
+    char temp[MAX_PATH] = {};
+    ASSERT_GT(::GetTempPathA(sizeof temp, temp), 0u);
+    const std::string file = std::string(temp) + "veltrano-export-test.ics";
+    ::DeleteFileA(file.c_str());
+    const SecondCopy copy = RunSecondCopy(" /ics \"" + file + "\"");
+    ::CloseHandle(marker);
+
+    app::SetDocumentsFolderSource(nullptr);
+    const std::string notesFolder = app::NotesFolderPath(app::DocumentsFolder().c_str()).value_or("");
+    const bool hasNotes = ::GetFileAttributesA(notesFolder.c_str()) != INVALID_FILE_ATTRIBUTES;
+    ASSERT_EQ(copy.texts.size(), 1u);
+    const std::string& text = copy.texts[0];
+    if (hasNotes) {
+        EXPECT_EQ(text.rfind("已导出 ", 0), 0u) << text;
+        EXPECT_NE(text.find(" 条记事到 " + file), std::string::npos) << text;
+        std::ifstream written(file, std::ios::binary);
+        std::string head(17, '\0');
+        written.read(head.data(), 17);
+        EXPECT_EQ(head, "BEGIN:VCALENDAR\r\n");
+    } else {
+        EXPECT_EQ(text, "导出失败：找不到记事文件夹 " + notesFolder);
+        EXPECT_EQ(::GetFileAttributesA(file.c_str()), INVALID_FILE_ATTRIBUTES);
+    }
+    EXPECT_EQ(copy.exitCode, 0u);
+    ::DeleteFileA(file.c_str());
 }
 
 }  // namespace

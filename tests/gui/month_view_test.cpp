@@ -68,7 +68,11 @@ bool Perform(const Step& step, std::string& label) {
     }
     if (!editor || chooser) return false;
     switch (step.op) {
-        case Step::Read: label = TextOf(::GetDlgItem(editor, step.id)); break;
+        case Step::Read: {
+            const HWND control = ::GetDlgItem(editor, step.id);
+            label = control ? TextOf(control) : "";  // none: no such control
+            break;
+        }
         case Step::Type: ::SetDlgItemTextA(editor, step.id, step.text); break;
         case Step::Press: gui_test::PressButton(editor, step.id); break;
         case Step::Measure:
@@ -355,6 +359,22 @@ TEST(MonthView, DayEditorLabelsSitBesideTheirEdits) {
         EXPECT_LT(button.right, edit.left);
         EXPECT_TRUE(label.top < edit.bottom && edit.top < label.bottom) << "label " << row;
         EXPECT_TRUE(button.top < edit.bottom && edit.top < button.bottom) << "button " << row;
+    }
+}
+
+// The line under the lunar-yearly note, where one applies.
+TEST(MonthView, DayEditorSaysWhenTheLunarYearlyNoteShowsTwice) {
+    const struct {
+        int y, m, day;
+        const char* hint;
+    } cases[] = {{2025, 7, 6, "2025年有闰六月，此记事显示两次"}, {2024, 2, 5, ""}};  // lunar 6-12; 12-26
+    for (const auto& c : cases) {
+        Fixture f;
+        ASSERT_TRUE(f.view.SetMonth(c.y, c.m, 0));
+        const RECT cell = f.Cell(c.day);
+        f.Release({cell.left + 4, cell.top + 4}, {{Step::Read, view::kLunarHintId}, {Step::Press, IDCANCEL}});
+        EXPECT_TRUE(f.allStepsDone);
+        EXPECT_EQ(f.label, c.hint);
     }
 }
 

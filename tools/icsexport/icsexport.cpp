@@ -1,0 +1,82 @@
+// Writes every note of a notes folder to an iCalendar file, as the
+// calendar's "/ics" does, on any machine that holds a copy of the folder.
+//
+//   icsexport [--rscale] [--from YEAR] [--stamp YYYYMMDDTHHMMSSZ] NOTES_FOLDER OUTPUT.ics
+//
+// --rscale writes each lunar-yearly note as one Chinese-calendar rule instead
+// of one event per year; --from sets the year those events start in (this
+// year by default). Exit status 0 when the file was written, 1 when not,
+// 2 on a wrong command line.
+#include "ics/GbkText.h"
+#include "ics/NotesExport.h"
+
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <string>
+
+#include <unistd.h>
+
+namespace {
+
+int Usage() {
+    std::fprintf(stderr,
+                 "usage: icsexport [--rscale] [--from YEAR] [--stamp YYYYMMDDTHHMMSSZ] NOTES_FOLDER OUTPUT.ics\n");
+    return 2;
+}
+
+std::string Absolute(const char* path) {
+    if (path[0] == '/') return path;
+    char cwd[PATH_MAX];
+    if (!::getcwd(cwd, sizeof cwd)) return path;
+    return std::string(cwd) + '/' + path;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::time_t now = std::time(nullptr);
+    ics::ExportOptions options;
+    options.fromYear = std::localtime(&now)->tm_year + 1900;
+    options.stamp = ics::UtcStamp(now);
+    int arg = 1;
+    for (; arg < argc && argv[arg][0] == '-'; ++arg) {
+        if (std::strcmp(argv[arg], "--rscale") == 0) {
+            options.lunarForm = ics::LunarForm::Rscale;
+        } else if (std::strcmp(argv[arg], "--from") == 0 && arg + 1 < argc) {
+            options.fromYear = std::atoi(argv[++arg]);
+        } else if (std::strcmp(argv[arg], "--stamp") == 0 && arg + 1 < argc) {
+            options.stamp = argv[++arg];
+        } else {
+            return Usage();
+        }
+    }
+    if (argc - arg != 2) return Usage();
+
+    char folder[PATH_MAX];
+    if (!::realpath(argv[arg], folder)) {
+        std::fprintf(stderr, "icsexport: no notes folder at %s\n", argv[arg]);
+        return 1;
+    }
+    const std::string output = Absolute(argv[arg + 1]);
+    if (ics::IsInsideFolder(output, folder)) {
+        std::fprintf(stderr, "icsexport: %s lies inside the notes folder; nothing is written there\n", output.c_str());
+        return 1;
+    }
+    if (::chdir(folder) != 0) {
+        std::perror(folder);
+        return 1;
+    }
+    ics::ExportResult result;
+    const bool written = ics::ExportNotes(output.c_str(), options, result) == 0;
+    if (written)
+        std::printf("%d notes, %d events, %zu bytes written to %s\n", result.notes, result.events, result.bytes,
+                    output.c_str());
+    else
+        std::fprintf(stderr, "icsexport: could not write %s\n", output.c_str());
+    for (const std::string& file : result.skippedFiles)
+        std::printf("skipped, not read whole: %s\n", ics::GbkToUtf8(file).c_str());
+    return written ? 0 : 1;
+}
