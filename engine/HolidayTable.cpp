@@ -72,6 +72,15 @@ std::optional<UpdateLine> ParseLine(std::string_view line) {
 
 }  // namespace
 
+const char* DayOffMarkText(DayOffMark mark) {
+    switch (mark) {
+        case DayOffMark::Off: return "休";
+        case DayOffMark::MakeUpWork: return "班";
+        case DayOffMark::None: break;
+    }
+    return "";
+}
+
 HolidayTable::HolidayTable() {
     for (const std::int32_t entry : kBuiltInDays) {
         const std::int32_t date = entry < 0 ? -entry : entry;

@@ -13,6 +13,9 @@ namespace lunar {
 
 enum class DayOffMark : std::uint8_t { None, Off, MakeUpWork };
 
+// "休", "班", or empty text for an ordinary day.
+const char* DayOffMarkText(DayOffMark mark);
+
 struct HolidayQuery {
     DayOffMark mark = DayOffMark::None;
     bool yearCovered = false;  // false: the schedule of that year is unknown
