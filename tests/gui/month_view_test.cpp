@@ -414,4 +414,16 @@ TEST(MonthView, DayOffAndMakeUpWorkMarksSitTopRightClearOfTheNumber) {
     EXPECT_EQ(unknown.Count({0, 21, 363, 219}, view::dayOffColor) + unknown.Count({0, 21, 363, 219}, view::makeUpWorkColor), 0);
 }
 
+TEST(MonthView, ASolarTermDayShowsItsTipWithoutNotes) {
+    Fixture f;
+    ASSERT_TRUE(f.view.SetMonth(2026, 12, 0));
+    const auto over = [&](int day) {
+        const view::GridPoint o = f.view.GetCellOrigin(day);
+        gui_test::MoveMouse(f.view.hwnd(), {o.x + 20, o.y + 15});
+        return f.TipShown();
+    };
+    EXPECT_TRUE(over(7)) << "大雪";
+    EXPECT_FALSE(over(8));
+}
+
 }  // namespace
