@@ -9,7 +9,6 @@ namespace {
 
 using calendar_test::CalendarTest;
 using lunar::DayOffMark;
-using lunar::HolidayQuery;
 
 TEST_F(CalendarTest, TheNotesFoldersHolidayFileIsReadAtStart) {
     const std::string folder = documents + "\\" + app::kNotesFolderName;
@@ -19,10 +18,9 @@ TEST_F(CalendarTest, TheNotesFoldersHolidayFileIsReadAtStart) {
     std::fputs("2030-10-01 \xD0\xDD\nnot a date\n2030-10-12 \xB0\xE0\n", file);
     std::fclose(file);
     Open();
-    const lunar::HolidayTable& holidays = window->MonthView()->holidays;
-    EXPECT_EQ(holidays.Query(2030, 10, 1), (HolidayQuery{DayOffMark::Off, true}));
-    EXPECT_EQ(holidays.Query(2030, 10, 12), (HolidayQuery{DayOffMark::MakeUpWork, true}));
-    EXPECT_EQ(holidays.Query(2026, 2, 14), (HolidayQuery{DayOffMark::MakeUpWork, true})) << "built-in years stay";
+    window->ShowMonth(2030, 10);
+    EXPECT_EQ(window->MonthView()->DayOffMarkOf(1), DayOffMark::Off);
+    EXPECT_EQ(window->MonthView()->DayOffMarkOf(12), DayOffMark::MakeUpWork);
 }
 
 }  // namespace
