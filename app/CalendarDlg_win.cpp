@@ -114,6 +114,9 @@ BOOL CCalendarDlg::OnInitDialog() {
 
     monthView = std::make_unique<view::CMonthView>();
     monthView->Create({0, kGridTop, windowWidth, kGridTop + gridHeight}, this, view::kMonthViewId, this);
+    // The notes folder is current: its update file, when there is one, brings
+    // the days off of years the built-in table lacks or gets wrong.
+    static_cast<void>(monthView->holidays.LoadUpdateFile(lunar::kHolidayUpdateFileName));
     FillPickers();
     GoToToday();
     CreateHeadlineStrip();

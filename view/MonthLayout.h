@@ -23,6 +23,12 @@ inline constexpr int kGridTop = 21;  // top of the first row of cells
 inline constexpr int kStripHeight = 17;
 inline constexpr int kStripTop = kViewHeight - kStripHeight;
 
+// The 休 or 班 of a day: a square this far into its cell from the cell's
+// left and top edges, right of the widest day number, "30".
+inline constexpr int kDayOffMarkLeft = 38;
+inline constexpr int kDayOffMarkTop = 1;
+inline constexpr int kDayOffMarkSize = 12;
+
 // The ring around the marked day reaches this far beyond its cell origin.
 inline constexpr int kRingLeadingMargin = 7;
 inline constexpr int kRingRightOffset = 58;

@@ -65,6 +65,7 @@ protected:
     void DrawHeader(HDC dc);
     void DrawGrid(HDC dc);
     void DrawDayCell(HDC dc, int day, int x, int y);
+    void DrawDayOffMark(HDC dc, int day, int x, int y);
     void ShowDayTip(int day, POINT clientPoint);
     void UpdateYearLabel();
 
@@ -72,6 +73,7 @@ protected:
     fw::CFont starFont;
     fw::CFont lunarFont;
     fw::CFont lunarBoldFont;
+    fw::CFont dayOffMarkFont;
     std::unique_ptr<CDayTipDlg> tipPopup;
     CLabelWnd yearLabel;
     CHoverButton siteButton;

@@ -3,6 +3,7 @@
 // note stores of the shown days, and which colour each thing is drawn in.
 #pragma once
 
+#include "engine/HolidayTable.h"
 #include "engine/MonthModel.h"
 #include "notes/NoteStore.h"
 #include "view/MonthLayout.h"
@@ -28,6 +29,9 @@ inline constexpr std::uint32_t markColor = Rgb(0, 255, 255);
 inline constexpr std::uint32_t solarTermColor = Rgb(0, 0, 255);
 inline constexpr std::uint32_t saturdayColor = Rgb(0, 128, 0);
 inline constexpr std::uint32_t festivalColor = Rgb(255, 0, 0);
+// The 休 of a day off and the 班 of a make-up working day.
+inline constexpr std::uint32_t dayOffColor = Rgb(220, 0, 0);
+inline constexpr std::uint32_t makeUpWorkColor = Rgb(80, 80, 80);
 // Behind the cells (the gaps between them form the grid lines), and the strip.
 inline constexpr std::uint32_t gridLineColor = Rgb(0, 0, 0);
 inline constexpr std::uint32_t stripBackColor = Rgb(255, 215, 0);
@@ -66,6 +70,12 @@ public:
     // Stores the weekly note of weekdayIndex, leading blanks removed; 0 or -1.
     [[nodiscard]] int ApplyWeeklyNote(std::string t, std::uint32_t c);
 
+    // Day off, make-up working day or neither, for a shown day; neither also
+    // for a day whose year has no schedule.
+    lunar::DayOffMark DayOffMarkOf(int day) const {
+        return IsShownDay(day) ? holidays.Query(year, month, day).mark : lunar::DayOffMark::None;
+    }
+
     // Colour of a day's number and label.
     std::uint32_t DayTextColour(int day) const;
     // Colour of a weekday name in the header: the marked day's weekday stands
@@ -92,6 +102,8 @@ public:
     notes::CNoteStore lunarYearlyNotesMiddle;
     notes::CNoteStore lunarYearlyNotesLast;
     notes::CNoteStore weeklyNotes;
+    // The built-in schedules, and the update file's once it is loaded.
+    lunar::HolidayTable holidays;
 
 private:
     bool IsShownDay(int day) const { return day >= 1 && day <= dayCount; }

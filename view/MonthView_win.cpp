@@ -2,6 +2,7 @@
 
 #include "framework/Shell.h"
 #include "framework/WinApp.h"
+#include "view/DayTipText.h"
 #include "view/MemoEditDlg.h"
 #include "view/WeeklyDlg.h"
 
@@ -164,6 +165,7 @@ void CMonthView::DrawGrid(HDC dc) {
             fw::FillSolidRect(dc, {cell.left, cell.top, cell.right, cell.bottom}, cellBackColor);
             if ((column >= firstWeekday || row > 0) && day <= dayCount) {
                 DrawDayCell(dc, day, cell.left, cell.top);
+                DrawDayOffMark(dc, day, cell.left, cell.top);
                 ++day;
             }
         }
@@ -225,7 +227,7 @@ void CMonthView::OnMouseMove(UINT, POINT point) {
 
 void CMonthView::ShowDayTip(int day, POINT clientPoint) {
     std::size_t length = 0;
-    std::unique_ptr<char[]> text = DayNotesText(day, length);
+    std::unique_ptr<char[]> text = DayTipText(*this, day, length);
     POINT screenPoint = clientPoint;
     ::ClientToScreen(hwnd_, &screenPoint);
     if (length == 0) {

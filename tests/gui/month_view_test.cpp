@@ -402,3 +402,39 @@ TEST(MonthView, ANoteThatCannotBeSavedIsReportedAndStaysShown) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(MonthView, DayOffAndMakeUpWorkMarksSitTopRightClearOfTheNumber) {
+    Fixture f;
+    const auto mark = [&](int day) {
+        const RECT c = f.Cell(day);
+        return RECT{c.left + view::kDayOffMarkLeft, c.top, c.right, c.top + 14};
+    };
+    ASSERT_TRUE(f.view.SetMonth(2026, 2, 0));
+    ASSERT_EQ(f.view.dayNotes.Set(14, "x", 1, notes::CustomColourBit | kChosen), 0);  // a one-off fill under 班
+    const gui_test::Pixels feb = f.Picture();
+    EXPECT_GT(feb.Count(mark(14), view::makeUpWorkColor), 0);
+    EXPECT_GT(feb.Count(mark(20), view::dayOffColor), 0);
+    EXPECT_EQ(feb.Count(mark(24), view::dayOffColor) + feb.Count(mark(24), view::makeUpWorkColor), 0);
+    // 2009-01-30, a day off with a black "30" that stays left of its mark.
+    ASSERT_TRUE(f.view.SetMonth(2009, 1, 0));
+    const gui_test::Pixels jan = f.Picture();
+    EXPECT_GT(jan.Count(mark(30), view::dayOffColor), 0);
+    EXPECT_EQ(jan.Count(mark(30), view::plainDayColor), 0);
+    EXPECT_GT(jan.Count(f.Cell(30), view::plainDayColor), 0);
+}
+
+TEST(MonthView, ASolarTermDayShowsItsTipWithoutNotes) {
+    Fixture f;
+    ASSERT_TRUE(f.view.SetMonth(2026, 12, 0));
+    const auto over = [&](int day) {
+        const view::GridPoint o = f.view.GetCellOrigin(day);
+        gui_test::MoveMouse(f.view.hwnd(), {o.x + 20, o.y + 15});
+        return f.TipShown();
+    };
+    EXPECT_TRUE(over(7)) << "大雪";
+    EXPECT_FALSE(over(8));
+}
+
+}  // namespace

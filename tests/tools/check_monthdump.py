@@ -77,6 +77,23 @@ def term_days(binary):
     return days
 
 
+def check_holidays(binary):
+    """The days-off listing (班 only on weekends) and the grid's marks of a known month."""
+    errors = 0
+    listing = subprocess.run([binary, "--holidays", "2026"], check=True, capture_output=True, text=True).stdout
+    for line in listing.splitlines():
+        match = re.fullmatch(r"(\d{4})-(\d\d)-(\d\d) (休|班)", line)
+        if not match or (match[4] == "班" and datetime.date(*map(int, match.groups()[:3])).weekday() < 5):
+            print("holidays:", line)
+            errors += 1
+    grid = subprocess.run([binary, "--grid", "2026", "2"], check=True, capture_output=True, text=True).stdout
+    marks = re.findall(r"(\d+)(休|班)", grid)
+    if marks != [("14", "班")] + [(str(d), "休") for d in range(15, 24)] + [("28", "班")]:
+        print("grid 2026-02 marks:", marks)
+        errors += 1
+    return errors + (subprocess.run([binary, "--holidays", "2003"], capture_output=True).returncode == 0)
+
+
 def main():
     binary, source = sys.argv[1], sys.argv[2]
     terms = term_days(binary)
@@ -135,6 +152,7 @@ def main():
     if date != datetime.date(2050, 1, 1):
         print("the dump ended at", date, "instead of 2050-01-01")
         errors += 1
+    errors += check_holidays(binary)
     print(f"{days_checked} days checked, {errors} mismatches")
     return 1 if errors else 0
 

@@ -3,7 +3,12 @@
 //   monthdump --all           every month 1900-02 .. 2049-12, one line a day
 //   monthdump YEAR MONTH      one month, the same way
 //   monthdump --terms         the solar-term table, one line a record
-//   monthdump --grid [Y M]    a month as a calendar grid (default: this month)
+//   monthdump --grid [Y M]    a month as a calendar grid (default: this month),
+//                             days off and make-up working days marked
+//   monthdump --holidays YEAR [FILE]
+//                             the year's days off and make-up working days,
+//                             after the update file FILE when one is given
+#include "engine/HolidayTable.h"
 #include "engine/MonthModel.h"
 #include "engine/SolarTerms.h"
 
@@ -13,6 +18,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <optional>
 #include <string>
 
 namespace {
@@ -110,13 +116,15 @@ bool PrintGrid(int year, int month) {
     for (int w = 0; w < 7; ++w) header += Pad(std::string("  ") + WeekdayName(w), kCell);
     std::printf("%s\n", Utf8()(header).c_str());
 
+    const HolidayTable holidays;
     int column = model.days[1].weekday;
     for (int first = 1; first <= model.dayCount;) {
         std::string numbers(column * kCell, ' '), labels(column * kCell, ' ');
         int i = first;
         for (; i <= model.dayCount && column < 7; ++i, ++column) {
             char number[12];
-            std::snprintf(number, sizeof number, "%4d", i);
+            std::snprintf(number, sizeof number, "%4d%s", i,
+                          DayOffMarkText(holidays.Query(year, month, i).mark));
             numbers += Pad(number, kCell);
             labels += Pad(std::string(" ") + model.days[i].label, kCell);
         }
@@ -127,8 +135,28 @@ bool PrintGrid(int year, int month) {
     return true;
 }
 
+bool ListHolidays(int year, const char* updateFile) {
+    HolidayTable holidays;
+    if (updateFile) {
+        const std::optional<HolidayUpdateResult> update = holidays.LoadUpdateFile(updateFile);
+        if (!update) {
+            std::fprintf(stderr, "monthdump: cannot read %s\n", updateFile);
+            return false;
+        }
+        std::fprintf(stderr, "monthdump: %d years read, %d lines skipped\n", update->years, update->badLines);
+    }
+    if (!holidays.CoversYear(year)) {
+        std::fprintf(stderr, "monthdump: no days off known for %d\n", year);
+        return false;
+    }
+    for (const MarkedDay& d : holidays.YearMarks(year))
+        std::printf("%04d-%02d-%02d %s\n", year, d.month, d.day, Utf8()(DayOffMarkText(d.mark)).c_str());
+    return true;
+}
+
 int Usage() {
-    std::fprintf(stderr, "usage: monthdump --all | --terms | YEAR MONTH | --grid [YEAR MONTH]\n");
+    std::fprintf(stderr,
+                 "usage: monthdump --all | --terms | YEAR MONTH | --grid [YEAR MONTH] | --holidays YEAR [FILE]\n");
     return 2;
 }
 
@@ -153,6 +181,8 @@ int main(int argc, char** argv) {
         localtime_r(&now, &local);
         return PrintGrid(local.tm_year + 1900, local.tm_mon + 1) ? 0 : 1;
     }
+    if ((argc == 3 || argc == 4) && std::strcmp(argv[1], "--holidays") == 0)
+        return ListHolidays(std::atoi(argv[2]), argc == 4 ? argv[3] : nullptr) ? 0 : 1;
     if (argc == 3) return DumpMonth(std::atoi(argv[1]), std::atoi(argv[2])) ? 0 : 1;
     return Usage();
 }

@@ -1,0 +1,21 @@
+// The 休 and 班 marks of the month grid, drawn over a day cell's fill.
+#include "view/MonthView.h"
+
+#include <cstring>
+
+namespace view {
+
+void CMonthView::DrawDayOffMark(HDC dc, int day, int x, int y) {
+    const lunar::DayOffMark mark = DayOffMarkOf(day);
+    if (mark == lunar::DayOffMark::None) return;
+    // Made once, at the first mark the window draws.
+    if (!dayOffMarkFont &&
+        !dayOffMarkFont.CreateFont(kDayOffMarkSize, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, NONANTIALIASED_QUALITY, 0, "宋体"))
+        return;
+    const char* text = lunar::DayOffMarkText(mark);
+    const fw::SelectGuard font(dc, dayOffMarkFont.get());
+    ::SetTextColor(dc, mark == lunar::DayOffMark::Off ? dayOffColor : makeUpWorkColor);
+    ::TextOutA(dc, x + kDayOffMarkLeft, y + kDayOffMarkTop, text, static_cast<int>(std::strlen(text)));
+}
+
+}  // namespace view
