@@ -3,6 +3,8 @@
 #include "app/CalendarDlg.h"
 #include "app/SingleInstance.h"
 
+#include <commctrl.h>
+
 namespace app {
 
 namespace {
@@ -16,6 +18,11 @@ bool QuitPending() {
 }  // namespace
 
 BOOL CCalendarApp::InitInstance() {
+    // The manifest asks for the common controls version 6; loading them here
+    // registers their window classes before the first dialog needs them.
+    const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+    ::InitCommonControlsEx(&controls);
+
     // Never closed: the marker lives exactly as long as this copy.
     const HANDLE marker = ::CreateEventA(nullptr, FALSE, FALSE, kInstanceMarkerName);
     if (JudgeInstanceMarker(marker != nullptr, ::GetLastError()) == InstanceStart::Duplicate) {
