@@ -1,9 +1,13 @@
 #include "app/CalendarApp.h"
 
 #include "app/CalendarDlg.h"
+#include "app/CommandLine.h"
+#include "app/ProgramVersion.h"
 #include "app/SingleInstance.h"
 
 #include <commctrl.h>
+
+#include <cstdlib>
 
 namespace app {
 
@@ -22,6 +26,11 @@ BOOL CCalendarApp::InitInstance() {
     // registers their window classes before the first dialog needs them.
     const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     ::InitCommonControlsEx(&controls);
+
+    if (ParseCommandLine(__argc, __argv).action == StartAction::ShowVersion) {
+        fw::AfxMessageBox(kVersionMessage, MB_OK | MB_ICONINFORMATION);
+        return FALSE;
+    }
 
     // Never closed: the marker lives exactly as long as this copy.
     const HANDLE marker = ::CreateEventA(nullptr, FALSE, FALSE, kInstanceMarkerName);

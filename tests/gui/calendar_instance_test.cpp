@@ -1,7 +1,9 @@
 // A second copy of Veltrano.exe while this process holds the marker of a
 // running copy, openable or made with rights that let nobody open it: one
-// message, no window, exit code 0.
+// message, no window, exit code 0. "/version" gets the version message the
+// same way.
 #include "app/CalendarApp.h"
+#include "app/ProgramVersion.h"
 #include "app/SingleInstance.h"
 #include "tests/gui/CalendarFixture.h"
 
@@ -30,9 +32,10 @@ BOOL CALLBACK CloseWindowsOf(HWND window, LPARAM param) {
     return TRUE;
 }
 
-SecondCopy RunSecondCopy() {
+SecondCopy RunSecondCopy(const char* arguments = "") {
     std::string commandLine = std::string("Z:") + VELTRANO_EXE;  // the build, as Wine sees it
     std::replace(commandLine.begin(), commandLine.end(), '/', '\\');
+    commandLine += arguments;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
@@ -70,6 +73,12 @@ TEST_F(Instance, ASecondCopyIsToldOnceAndEndsWithZero) {
         EXPECT_EQ(copy.texts, std::vector<std::string>{app::kDuplicateInstanceMessage}) << (rights != nullptr);
         EXPECT_EQ(copy.exitCode, 0u) << (rights != nullptr);
     }
+}
+
+TEST_F(Instance, TheVersionSwitchShowsTheVersionOnlyAndEndsWithZero) {
+    const SecondCopy copy = RunSecondCopy(" /version");
+    EXPECT_EQ(copy.texts, std::vector<std::string>{app::kVersionMessage});
+    EXPECT_EQ(copy.exitCode, 0u);
 }
 
 }  // namespace
