@@ -4,7 +4,7 @@ NATIVE := build/native
 ASAN := build/asan
 WIN := build/win
 
-.PHONY: test run deps native asan win test-native test-asan test-win monthdump bench bench-startup clean
+.PHONY: test run deps native asan win test-native test-asan test-win dist monthdump bench bench-startup clean
 
 test: deps test-native test-asan test-win
 	@echo "All builds tested."
@@ -32,6 +32,10 @@ test-asan: asan
 
 test-win: win
 	tools/with-xvfb.sh ctest --test-dir $(WIN) --output-on-failure -j $(JOBS)
+
+# The zip a Windows user downloads: build/dist/Veltrano-VERSION.zip.
+dist: deps win
+	cmake --build $(WIN) --target dist
 
 monthdump: native
 

@@ -5,8 +5,11 @@
 #include "app/DocumentsFolder.h"
 #include "app/LocalClock.h"
 #include "app/NotesFolder.h"
+#include "app/ProgramVersion.h"
 #include "app/SingleInstance.h"
 #include "ics/NotesExport.h"
+
+#include <commctrl.h>
 
 #include <ctime>
 
@@ -43,11 +46,21 @@ void ExportFromCommandLine(const Launch& launch) {
 }  // namespace
 
 BOOL CCalendarApp::InitInstance() {
+    // The manifest asks for the common controls version 6; loading them here
+    // registers their window classes before the first dialog needs them.
+    const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+    ::InitCommonControlsEx(&controls);
+
     const Launch launch = ParseCommandLine(::GetCommandLineA());
+    if (launch.kind == LaunchKind::ShowVersion) {
+        fw::AfxMessageBox(kVersionMessage, MB_OK | MB_ICONINFORMATION);
+        return FALSE;
+    }
     if (launch.kind != LaunchKind::Calendar) {
         ExportFromCommandLine(launch);
         return FALSE;
     }
+
     // Never closed: the marker lives exactly as long as this copy.
     const HANDLE marker = ::CreateEventA(nullptr, FALSE, FALSE, kInstanceMarkerName);
     if (JudgeInstanceMarker(marker != nullptr, ::GetLastError()) == InstanceStart::Duplicate) {

@@ -11,6 +11,7 @@ namespace {
 
 constexpr char kIcsSwitch[] = "/ics";
 constexpr char kIcsRscaleSwitch[] = "/ics-rscale";
+constexpr char kVersionSwitch[] = "/version";
 
 // GBK trail bytes are never a space or a quote, so bytes can be read one by one.
 const char* SkipBlanks(const char* p) {
@@ -36,6 +37,10 @@ Launch ParseCommandLine(const char* commandLine) {
     const char* end = WordEnd(word);
     const std::string_view switchWord(word, static_cast<std::size_t>(end - word));
     Launch launch;
+    if (base::EqualsIgnoringAsciiCase(switchWord, kVersionSwitch)) {
+        launch.kind = LaunchKind::ShowVersion;
+        return launch;
+    }
     if (base::EqualsIgnoringAsciiCase(switchWord, kIcsSwitch))
         launch.kind = LaunchKind::ExportIcs;
     else if (base::EqualsIgnoringAsciiCase(switchWord, kIcsRscaleSwitch))

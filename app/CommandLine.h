@@ -1,13 +1,14 @@
 // What the program is asked to do by its command line: run the calendar,
-// or write the notes to an iCalendar file ("/ics FILE", or "/ics-rscale
-// FILE" for lunar rules in the Chinese calendar) and end.
+// show its version ("/version"), or write the notes to an iCalendar file
+// ("/ics FILE", or "/ics-rscale FILE" for lunar rules in the Chinese
+// calendar) and end.
 #pragma once
 
 #include <string>
 
 namespace app {
 
-enum class LaunchKind { Calendar, ExportIcs, ExportIcsRscale };
+enum class LaunchKind { Calendar, ShowVersion, ExportIcs, ExportIcsRscale };
 
 struct Launch {
     LaunchKind kind = LaunchKind::Calendar;
@@ -19,7 +20,8 @@ struct Launch {
 inline constexpr char kExportUsageMessage[] = "用法：Veltrano.exe /ics 文件名（或 /ics-rscale 文件名）";
 
 // Reads a whole command line, the program's own name first (quoted or not).
-// Anything but an export switch runs the calendar, as before.
+// Switches match regardless of ASCII letter case, as Windows programs do;
+// anything else runs the calendar, as before.
 Launch ParseCommandLine(const char* commandLine);
 
 }  // namespace app

@@ -1,4 +1,4 @@
-// The export switches of the command line.
+// The switches of the command line.
 #include "app/CommandLine.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +8,7 @@ namespace {
 using app::Launch;
 using app::LaunchKind;
 
-TEST(CommandLine, ExportSwitchesTakeTheRestAsTheFile) {
+TEST(CommandLine, SwitchesPickTheLaunchAndExportsTakeTheRestAsTheFile) {
     const std::pair<const char*, Launch> cases[] = {
         {"Veltrano.exe", {}},
         {nullptr, {}},
@@ -19,6 +19,8 @@ TEST(CommandLine, ExportSwitchesTakeTheRestAsTheFile) {
         {"\"Veltrano.exe /ics\" x", {}},  // a program name, not a switch
         {"Veltrano.exe /icsx a.ics", {}},
         {"Veltrano.exe /other", {}},
+        {"Veltrano.exe /VERSION", {LaunchKind::ShowVersion, ""}},
+        {"Veltrano.exe /versions", {}},
     };
     for (const auto& [line, launch] : cases) EXPECT_EQ(app::ParseCommandLine(line), launch) << (line ? line : "null");
 }

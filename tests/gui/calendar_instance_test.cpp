@@ -1,9 +1,11 @@
 // A second copy of Veltrano.exe while this process holds the marker of a
 // running copy, openable or made with rights that let nobody open it: one
-// message, no window, exit code 0.
+// message, no window, exit code 0. "/version" gets the version message the
+// same way.
 #include "app/CalendarApp.h"
 #include "app/DocumentsFolder.h"
 #include "app/NotesFolder.h"
+#include "app/ProgramVersion.h"
 #include "app/SingleInstance.h"
 #include "tests/gui/CalendarFixture.h"
 
@@ -108,6 +110,12 @@ TEST_F(Instance, AnExportRunsBesideARunningCopyAndSaysWhatItWrote) {
     }
     EXPECT_EQ(copy.exitCode, 0u);
     ::DeleteFileA(file.c_str());
+}
+
+TEST_F(Instance, TheVersionSwitchShowsTheVersionOnlyAndEndsWithZero) {
+    const SecondCopy copy = RunSecondCopy(" /version");
+    EXPECT_EQ(copy.texts, std::vector<std::string>{app::kVersionMessage});
+    EXPECT_EQ(copy.exitCode, 0u);
 }
 
 }  // namespace
