@@ -3,11 +3,17 @@
 // "×"), the month grid below it and the headline strip at the bottom, and
 // beside it the memo pad or its tab. It never closes on Enter, Esc or
 // Alt+F4; only the exit prompt's choices end it.
+//
+// Its members are split by concern: CalendarDlg_win.cpp start-up, layout,
+// moving and the memo windows; CalendarNavigation_win.cpp the pickers, the
+// buttons, going to today, the exit prompt and the tick;
+// CalendarHeadline_win.cpp the headline strip.
 #pragma once
 
 #include "app/MemoPadHost.h"
 #include "app/MemoPadDlg.h"
 #include "app/MemoTabDlg.h"
+#include "app/MonthNavigation.h"
 #include "app/TickSchedule.h"
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
@@ -105,6 +111,8 @@ protected:
     void CreateHeadlineStrip();
     void FillPickers();
     void SelectPickers(int year, int month);
+    // Today as last gone to: the view's mark (none outside the range).
+    CalendarDate MarkedDate() const;
     void RunExitPrompt();
     void ShowHeadlineTitle();
     // Clicks on "下一篇" made while a fetch blocked the window.
@@ -124,9 +132,6 @@ protected:
     HICON hIcon = nullptr;
     std::unique_ptr<view::CMonthView> monthView;
     bool initialised = false;
-    int todayDay = 0;
-    int todayMonth = 0;
-    int todayYear = 0;
     view::CHoverButton headlineLabel;
     view::CHoverButton nextArticleButton;
     std::unique_ptr<CMemoPadDlg> memoPad;
