@@ -98,10 +98,13 @@ protected:
 
     void OnPaint();
     LRESULT OnQueryDragIcon(WPARAM, LPARAM);
-    LRESULT OnMove(WPARAM, LPARAM lParam);
+    void OnMove(POINT clientOrigin);
     void OnLButtonDown(UINT flags, POINT point);
-    LRESULT OnHoverButtonClick(WPARAM id, LPARAM);
-    LRESULT OnTimer(WPARAM, LPARAM);
+    void OnPrevButton();
+    void OnNextButton();
+    // A click from a button no entry names re-shows the month.
+    void OnOtherButton(UINT id);
+    void OnTimer(UINT_PTR timerId);
     void OnPickerChange();
 
     void PlaceWindow();

@@ -32,9 +32,9 @@ int RemoveAutostartEntry() { return SetAutostart(0, kAutostartValue); }
 // Settings that cannot be written are only not remembered.
 void RememberMemoShown(const char* shown) { static_cast<void>(WriteRegString(kSettingsKey, kMemoShowValue, shown)); }
 
-void RememberPosition(LPARAM clientOrigin) {
-    static_cast<void>(WriteSettingNumber(kPosXValue, static_cast<short>(LOWORD(clientOrigin))));
-    static_cast<void>(WriteSettingNumber(kPosYValue, static_cast<short>(HIWORD(clientOrigin))));
+void RememberPosition(POINT clientOrigin) {
+    static_cast<void>(WriteSettingNumber(kPosXValue, clientOrigin.x));
+    static_cast<void>(WriteSettingNumber(kPosYValue, clientOrigin.y));
 }
 
 }  // namespace
@@ -55,10 +55,16 @@ const fw::MessageMap* CCalendarDlg::GetThisMessageMap() {
         fw::OnMessage<&CCalendarDlg::OnQueryDragIcon>(WM_QUERYDRAGICON),
         fw::OnCommand<&CCalendarDlg::OnPickerChange>(kYearComboId, CBN_SELCHANGE),
         fw::OnCommand<&CCalendarDlg::OnPickerChange>(kMonthComboId, CBN_SELCHANGE),
-        fw::OnMessage<&CCalendarDlg::OnMove>(WM_MOVE),
+        fw::OnMove<&CCalendarDlg::OnMove>(),
         fw::OnMouse<&CCalendarDlg::OnLButtonDown>(WM_LBUTTONDOWN),
-        fw::OnMessage<&CCalendarDlg::OnHoverButtonClick>(view::WM_HOVERBUTTON_CLICK),
-        fw::OnMessage<&CCalendarDlg::OnTimer>(WM_TIMER),
+        view::OnHoverButtonClick<&CCalendarDlg::OnPrevButton>(kPrevButtonId),
+        view::OnHoverButtonClick<&CCalendarDlg::OnNextButton>(kNextButtonId),
+        view::OnHoverButtonClick<&CCalendarDlg::GoToToday>(kTodayButtonId),
+        view::OnHoverButtonClick<&CCalendarDlg::RunExitPrompt>(kCloseButtonId),
+        view::OnHoverButtonClick<&CCalendarDlg::OpenHeadline>(kHeadlineLabelId),
+        view::OnHoverButtonClick<&CCalendarDlg::FetchHeadline>(kNextArticleButtonId),
+        view::OnOtherHoverButtonClick<&CCalendarDlg::OnOtherButton>(),
+        fw::OnTimer<&CCalendarDlg::OnTimer>(),
     };
     static constexpr fw::MessageMap map{&fw::CDialog::GetThisMessageMap, entries};
     return &map;
@@ -186,13 +192,12 @@ void CCalendarDlg::PlaceMemoTab() {
 
 // Moving, dragging, painting.
 
-LRESULT CCalendarDlg::OnMove(WPARAM, LPARAM lParam) {
+void CCalendarDlg::OnMove(POINT clientOrigin) {
     Default();
     if (initialised) {
-        RememberPosition(lParam);
+        RememberPosition(clientOrigin);
         PlaceMemoTab();
     }
-    return 0;
 }
 
 void CCalendarDlg::OnLButtonDown(UINT, POINT point) {

@@ -72,27 +72,17 @@ void CCalendarDlg::OnPickerChange() {
     monthView->SetMonth(choice->shown.year, choice->shown.month, 0);
 }
 
-LRESULT CCalendarDlg::OnHoverButtonClick(WPARAM id, LPARAM) {
-    const YearMonth shown{monthView->year, monthView->month};
-    switch (id) {
-        case kPrevButtonId: {
-            const YearMonth previous = PreviousMonth(shown);
-            ShowMonth(previous.year, previous.month);
-            break;
-        }
-        case kNextButtonId: {
-            const YearMonth next = NextMonth(shown);
-            ShowMonth(next.year, next.month);
-            break;
-        }
-        case kTodayButtonId: GoToToday(); break;
-        case kCloseButtonId: RunExitPrompt(); break;
-        case kHeadlineLabelId: OpenHeadline(); break;
-        case kNextArticleButtonId: FetchHeadline(); break;
-        default: ShowMonth(shown.year, shown.month); break;
-    }
-    return 0;
+void CCalendarDlg::OnPrevButton() {
+    const YearMonth previous = PreviousMonth({monthView->year, monthView->month});
+    ShowMonth(previous.year, previous.month);
 }
+
+void CCalendarDlg::OnNextButton() {
+    const YearMonth next = NextMonth({monthView->year, monthView->month});
+    ShowMonth(next.year, next.month);
+}
+
+void CCalendarDlg::OnOtherButton(UINT) { ShowMonth(monthView->year, monthView->month); }
 
 void CCalendarDlg::ShowTodayButton(bool show) { ::ShowWindow(todayButton.hwnd(), show ? SW_SHOW : SW_HIDE); }
 
@@ -114,10 +104,7 @@ void CCalendarDlg::RunExitPrompt() {
 
 // The tick.
 
-LRESULT CCalendarDlg::OnTimer(WPARAM, LPARAM) {
-    OnTick();
-    return 0;
-}
+void CCalendarDlg::OnTimer(UINT_PTR) { OnTick(); }
 
 void CCalendarDlg::OnTick() {
     // Counted before any work: a tick that arrives while this one shows a

@@ -47,8 +47,8 @@ protected:
     void OnCancel() override {}
 
     void OnLButtonDown(UINT flags, POINT point);
-    LRESULT OnMove(WPARAM, LPARAM lParam);
-    LRESULT OnDestroy(WPARAM, LPARAM);
+    void OnMove(POINT clientOrigin);
+    void OnDestroy();
     void OnEditChange();
     void OnHideButton();
 

@@ -11,10 +11,9 @@ namespace app {
 namespace {
 
 // A position that cannot be written is only not remembered.
-void RememberPosition(LPARAM clientOrigin) {
-    // Signed: the pad may sit left of or above the primary monitor.
-    static_cast<void>(WriteSettingNumber(kMemoXValue, static_cast<short>(LOWORD(clientOrigin))));
-    static_cast<void>(WriteSettingNumber(kMemoYValue, static_cast<short>(HIWORD(clientOrigin))));
+void RememberPosition(POINT clientOrigin) {
+    static_cast<void>(WriteSettingNumber(kMemoXValue, clientOrigin.x));
+    static_cast<void>(WriteSettingNumber(kMemoYValue, clientOrigin.y));
 }
 
 constexpr char kMemoSaveFailed[] =
@@ -25,8 +24,8 @@ constexpr char kMemoSaveFailed[] =
 const fw::MessageMap* CMemoPadDlg::GetThisMessageMap() {
     static constexpr fw::MessageEntry entries[] = {
         fw::OnMouse<&CMemoPadDlg::OnLButtonDown>(WM_LBUTTONDOWN),
-        fw::OnMessage<&CMemoPadDlg::OnMove>(WM_MOVE),
-        fw::OnMessage<&CMemoPadDlg::OnDestroy>(WM_DESTROY),
+        fw::OnMove<&CMemoPadDlg::OnMove>(),
+        fw::OnDestroy<&CMemoPadDlg::OnDestroy>(),
         fw::OnCommand<&CMemoPadDlg::OnEditChange>(kMemoEditId, EN_CHANGE),
         fw::OnCommand<&CMemoPadDlg::OnHideButton>(kMemoHideButtonId, BN_CLICKED),
     };
@@ -57,15 +56,14 @@ void CMemoPadDlg::OnLButtonDown(UINT, POINT point) {
     Default();
 }
 
-LRESULT CMemoPadDlg::OnMove(WPARAM, LPARAM lParam) {
+void CMemoPadDlg::OnMove(POINT clientOrigin) {
     Default();
-    if (ready) RememberPosition(lParam);
-    return 0;
+    if (ready) RememberPosition(clientOrigin);
 }
 
-LRESULT CMemoPadDlg::OnDestroy(WPARAM, LPARAM) {
+void CMemoPadDlg::OnDestroy() {
     SaveIfPending();
-    return Default();
+    Default();
 }
 
 void CMemoPadDlg::OnEditChange() {

@@ -29,7 +29,7 @@ protected:
 
     void OnTabButton() { host.ShowMemoPad(); }
     // The button fills the tab, whatever size the owner gives it.
-    LRESULT OnSize(WPARAM, LPARAM lParam);
+    void OnSize(UINT type, SIZE client);
 
     MemoPadHost& host;
 };

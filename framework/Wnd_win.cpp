@@ -96,12 +96,9 @@ void CWnd::Unbind() {
 }
 
 bool CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    const UINT code = HIWORD(wParam);
-    const UINT id = LOWORD(wParam);
     for (const MessageMap* map = GetMessageMap(); map; map = map->base ? map->base() : nullptr) {
         for (const MessageEntry& entry : map->entries) {
-            if (entry.message != message) continue;
-            if (message == WM_COMMAND && (entry.controlId != id || entry.notifyCode != code)) continue;
+            if (!Matches(entry, message, wParam)) continue;
             const CurrentMessage outer = std::exchange(current_, CurrentMessage{message, wParam, lParam});
             result = entry.thunk(*this, wParam, lParam);
             current_ = outer;
