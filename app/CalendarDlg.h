@@ -10,6 +10,7 @@
 // CalendarHeadline_win.cpp the headline strip.
 #pragma once
 
+#include "app/CalendarLayout.h"
 #include "app/MemoPadHost.h"
 #include "app/MemoPadDlg.h"
 #include "app/MemoTabDlg.h"
@@ -22,15 +23,13 @@
 #include "view/HoverButton.h"
 #include "view/MonthView.h"
 #include "view/MonthViewOwner.h"
+#include "resources/resource_ids.h"
 
 #include <memory>
 #include <string>
 
 namespace app {
 
-inline constexpr UINT kMainTemplate = 102;
-inline constexpr int kYearComboId = 1034;
-inline constexpr int kMonthComboId = 1035;
 inline constexpr UINT kPrevButtonId = 1044;
 inline constexpr UINT kNextButtonId = 1045;
 inline constexpr UINT kTodayButtonId = 105;
@@ -127,7 +126,7 @@ protected:
     view::CHoverButton nextButton;
     view::CHoverButton todayButton;
     view::CHoverButton closeButton;
-    int windowWidth = 363;
+    int windowWidth = kMainWindowWidth;
     fw::CComboBox yearCombo;
     fw::CComboBox monthCombo;
     int gridHeight = 0;

@@ -17,8 +17,6 @@ namespace app {
 
 namespace {
 
-constexpr int kIconId = 128;
-
 constexpr char kNetworkFailed[] = "网络初始化失败，请报告管理员";
 constexpr char kWarningCaption[] = "警告";
 constexpr char kNotesFolderFailed[] = "无法建立或进入记事文件夹：\n%s\n记事和备忘将无法保存。";
@@ -32,17 +30,12 @@ int RemoveAutostartEntry() { return SetAutostart(0, kAutostartValue); }
 // Settings that cannot be written are only not remembered.
 void RememberMemoShown(const char* shown) { static_cast<void>(WriteRegString(kSettingsKey, kMemoShowValue, shown)); }
 
-void RememberPosition(POINT clientOrigin) {
-    static_cast<void>(WriteSettingNumber(kPosXValue, clientOrigin.x));
-    static_cast<void>(WriteSettingNumber(kPosYValue, clientOrigin.y));
-}
-
 }  // namespace
 
 CCalendarDlg::CCalendarDlg(fw::CWnd* parent)
-    : fw::CDialog(kMainTemplate, parent),
+    : fw::CDialog(IDD_MAIN, parent),
       removeAutostart(&RemoveAutostartEntry),
-      hIcon(::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kIconId))) {}
+      hIcon(::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_CALENDAR))) {}
 
 CCalendarDlg::~CCalendarDlg() {
     // The window and its children go while every member they reach exists.
@@ -53,8 +46,8 @@ const fw::MessageMap* CCalendarDlg::GetThisMessageMap() {
     static constexpr fw::MessageEntry entries[] = {
         fw::OnPaint<&CCalendarDlg::OnPaint>(),
         fw::OnMessage<&CCalendarDlg::OnQueryDragIcon>(WM_QUERYDRAGICON),
-        fw::OnCommand<&CCalendarDlg::OnPickerChange>(kYearComboId, CBN_SELCHANGE),
-        fw::OnCommand<&CCalendarDlg::OnPickerChange>(kMonthComboId, CBN_SELCHANGE),
+        fw::OnCommand<&CCalendarDlg::OnPickerChange>(IDC_YEAR_COMBO, CBN_SELCHANGE),
+        fw::OnCommand<&CCalendarDlg::OnPickerChange>(IDC_MONTH_COMBO, CBN_SELCHANGE),
         fw::OnMove<&CCalendarDlg::OnMove>(),
         fw::OnMouse<&CCalendarDlg::OnLButtonDown>(WM_LBUTTONDOWN),
         view::OnHoverButtonClick<&CCalendarDlg::OnPrevButton>(kPrevButtonId),
@@ -71,8 +64,8 @@ const fw::MessageMap* CCalendarDlg::GetThisMessageMap() {
 }
 
 void CCalendarDlg::DoDataExchange(fw::CDataExchange& dx) {
-    fw::DDX_Control(dx, kYearComboId, yearCombo);
-    fw::DDX_Control(dx, kMonthComboId, monthCombo);
+    fw::DDX_Control(dx, IDC_YEAR_COMBO, yearCombo);
+    fw::DDX_Control(dx, IDC_MONTH_COMBO, monthCombo);
 }
 
 BOOL CCalendarDlg::OnInitDialog() {
@@ -81,7 +74,7 @@ BOOL CCalendarDlg::OnInitDialog() {
     sockets = std::make_unique<news::SocketLibrary>();
     if (!sockets->Started()) fw::MessageBoxFor(hwnd_, kNetworkFailed, kWarningCaption);
 
-    gridHeight = kGridHeight;
+    gridHeight = view::kViewHeight;
     PlaceWindow();
     ::SetWindowTextA(hwnd_, view::kAppTitle);
     autostartRegistered = EnsureAutostart() == AutostartCheck::AlreadyRegistered;
@@ -90,7 +83,7 @@ BOOL CCalendarDlg::OnInitDialog() {
     CreateHeaderButtons();
 
     monthView = std::make_unique<view::CMonthView>();
-    monthView->Create({0, kGridTop, windowWidth, kGridTop + gridHeight}, this, view::kMonthViewId, this);
+    monthView->Create({0, kMonthViewTop, windowWidth, kMonthViewTop + gridHeight}, this, view::kMonthViewId, this);
     FillPickers();
     GoToToday();
     CreateHeadlineStrip();
@@ -195,7 +188,7 @@ void CCalendarDlg::PlaceMemoTab() {
 void CCalendarDlg::OnMove(POINT clientOrigin) {
     Default();
     if (initialised) {
-        RememberPosition(clientOrigin);
+        RememberPosition({clientOrigin.x, clientOrigin.y}, kPosXValue, kPosYValue);
         PlaceMemoTab();
     }
 }

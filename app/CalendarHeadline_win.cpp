@@ -17,6 +17,7 @@ namespace {
 constexpr COLORREF kHeadlineTextColor = RGB(0, 0, 208);
 constexpr char kHeadlineFace[] = "宋体";
 constexpr int kHeadlinePointSize = 110;
+constexpr int kHeadlineTopBelowView = 2;
 constexpr int kHeadlineLeft = 2;
 constexpr int kNextArticleLeft = 250;
 constexpr int kNextArticleRight = 310;
@@ -30,7 +31,7 @@ constexpr char kNextArticleText[] = "下一篇";
 
 void CCalendarDlg::CreateHeadlineStrip() {
     const COLORREF back = ::GetSysColor(COLOR_BTNFACE);
-    const int top = gridHeight + 24;
+    const int top = kMonthViewTop + gridHeight + kHeadlineTopBelowView;
     headlineLabel.Create({kHeadlineLeft, top, 190, top + 18}, this, kHeadlineLabelId, back, kHeadlineTextColor,
                          kHeadlinePointSize, kHeadlineFace);
     nextArticleButton.Create({kNextArticleLeft, top + 1, kNextArticleRight, top + 19}, this, kNextArticleButtonId, back,

@@ -10,12 +10,6 @@ namespace app {
 
 namespace {
 
-// A position that cannot be written is only not remembered.
-void RememberPosition(POINT clientOrigin) {
-    static_cast<void>(WriteSettingNumber(kMemoXValue, clientOrigin.x));
-    static_cast<void>(WriteSettingNumber(kMemoYValue, clientOrigin.y));
-}
-
 constexpr char kMemoSaveFailed[] =
     "记事小本无法保存到磁盘，文字仍保留在记事小本中。\n下次修改或隐藏记事小本时将再次尝试保存。";
 
@@ -26,14 +20,14 @@ const fw::MessageMap* CMemoPadDlg::GetThisMessageMap() {
         fw::OnMouse<&CMemoPadDlg::OnLButtonDown>(WM_LBUTTONDOWN),
         fw::OnMove<&CMemoPadDlg::OnMove>(),
         fw::OnDestroy<&CMemoPadDlg::OnDestroy>(),
-        fw::OnCommand<&CMemoPadDlg::OnEditChange>(kMemoEditId, EN_CHANGE),
-        fw::OnCommand<&CMemoPadDlg::OnHideButton>(kMemoHideButtonId, BN_CLICKED),
+        fw::OnCommand<&CMemoPadDlg::OnEditChange>(IDC_MEMO_EDIT, EN_CHANGE),
+        fw::OnCommand<&CMemoPadDlg::OnHideButton>(IDC_MEMO_HIDE, BN_CLICKED),
     };
     static constexpr fw::MessageMap map{&fw::CDialog::GetThisMessageMap, entries};
     return &map;
 }
 
-void CMemoPadDlg::DoDataExchange(fw::CDataExchange& dx) { fw::DDX_Text(dx, kMemoEditId, memoText); }
+void CMemoPadDlg::DoDataExchange(fw::CDataExchange& dx) { fw::DDX_Text(dx, IDC_MEMO_EDIT, memoText); }
 
 BOOL CMemoPadDlg::OnInitDialog() {
     fw::CDialog::OnInitDialog();
@@ -58,7 +52,7 @@ void CMemoPadDlg::OnLButtonDown(UINT, POINT point) {
 
 void CMemoPadDlg::OnMove(POINT clientOrigin) {
     Default();
-    if (ready) RememberPosition(clientOrigin);
+    if (ready) RememberPosition({clientOrigin.x, clientOrigin.y}, kMemoXValue, kMemoYValue);
 }
 
 void CMemoPadDlg::OnDestroy() {

@@ -4,7 +4,7 @@ namespace app {
 
 const fw::MessageMap* CMemoTabDlg::GetThisMessageMap() {
     static constexpr fw::MessageEntry entries[] = {
-        fw::OnCommand<&CMemoTabDlg::OnTabButton>(kMemoTabButtonId, BN_CLICKED),
+        fw::OnCommand<&CMemoTabDlg::OnTabButton>(IDC_MEMO_TAB_BUTTON, BN_CLICKED),
         fw::OnSize<&CMemoTabDlg::OnSize>(),
     };
     static constexpr fw::MessageMap map{&fw::CDialog::GetThisMessageMap, entries};
@@ -12,7 +12,7 @@ const fw::MessageMap* CMemoTabDlg::GetThisMessageMap() {
 }
 
 void CMemoTabDlg::OnSize(UINT, SIZE client) {
-    ::MoveWindow(GetDlgItem(kMemoTabButtonId), 0, 0, client.cx, client.cy, TRUE);
+    ::MoveWindow(GetDlgItem(IDC_MEMO_TAB_BUTTON), 0, 0, client.cx, client.cy, TRUE);
     Default();
 }
 
