@@ -3,11 +3,18 @@
 // "×"), the month grid below it and the headline strip at the bottom, and
 // beside it the memo pad or its tab. It never closes on Enter, Esc or
 // Alt+F4; only the exit prompt's choices end it.
+//
+// Its members are split by concern: CalendarDlg_win.cpp start-up, layout,
+// moving and the memo windows; CalendarNavigation_win.cpp the pickers, the
+// buttons, going to today, the exit prompt and the tick;
+// CalendarHeadline_win.cpp the headline strip.
 #pragma once
 
+#include "app/CalendarLayout.h"
 #include "app/MemoPadHost.h"
 #include "app/MemoPadDlg.h"
 #include "app/MemoTabDlg.h"
+#include "app/MonthNavigation.h"
 #include "app/TickSchedule.h"
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
@@ -16,15 +23,13 @@
 #include "view/HoverButton.h"
 #include "view/MonthView.h"
 #include "view/MonthViewOwner.h"
+#include "resources/resource_ids.h"
 
 #include <memory>
 #include <string>
 
 namespace app {
 
-inline constexpr UINT kMainTemplate = 102;
-inline constexpr int kYearComboId = 1034;
-inline constexpr int kMonthComboId = 1035;
 inline constexpr UINT kPrevButtonId = 1044;
 inline constexpr UINT kNextButtonId = 1045;
 inline constexpr UINT kTodayButtonId = 105;
@@ -92,10 +97,13 @@ protected:
 
     void OnPaint();
     LRESULT OnQueryDragIcon(WPARAM, LPARAM);
-    LRESULT OnMove(WPARAM, LPARAM lParam);
+    void OnMove(POINT clientOrigin);
     void OnLButtonDown(UINT flags, POINT point);
-    LRESULT OnHoverButtonClick(WPARAM id, LPARAM);
-    LRESULT OnTimer(WPARAM, LPARAM);
+    void OnPrevButton();
+    void OnNextButton();
+    // A click from a button no entry names re-shows the month.
+    void OnOtherButton(UINT id);
+    void OnTimer(UINT_PTR timerId);
     void OnPickerChange();
 
     void PlaceWindow();
@@ -105,6 +113,8 @@ protected:
     void CreateHeadlineStrip();
     void FillPickers();
     void SelectPickers(int year, int month);
+    // Today as last gone to: the view's mark (none outside the range).
+    CalendarDate MarkedDate() const;
     void RunExitPrompt();
     void ShowHeadlineTitle();
     // Clicks on "下一篇" made while a fetch blocked the window.
@@ -116,7 +126,7 @@ protected:
     view::CHoverButton nextButton;
     view::CHoverButton todayButton;
     view::CHoverButton closeButton;
-    int windowWidth = 363;
+    int windowWidth = kMainWindowWidth;
     fw::CComboBox yearCombo;
     fw::CComboBox monthCombo;
     int gridHeight = 0;
@@ -124,9 +134,6 @@ protected:
     HICON hIcon = nullptr;
     std::unique_ptr<view::CMonthView> monthView;
     bool initialised = false;
-    int todayDay = 0;
-    int todayMonth = 0;
-    int todayYear = 0;
     view::CHoverButton headlineLabel;
     view::CHoverButton nextArticleButton;
     std::unique_ptr<CMemoPadDlg> memoPad;

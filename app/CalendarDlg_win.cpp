@@ -1,21 +1,13 @@
 #include "app/CalendarDlg.h"
 
-#include "app/DesktopEmbedding.h"
+#include "app/CalendarLayout.h"
 #include "app/DocumentsFolder.h"
-#include "app/ExitPromptDlg.h"
-#include "app/HeadlineText.h"
-#include "app/LocalClock.h"
 #include "app/MonitorWorkAreas.h"
-#include "app/MonthNavigation.h"
 #include "app/NotesFolder.h"
 #include "app/Registry.h"
 #include "app/WindowDrag.h"
 #include "app/WindowPlacement.h"
-#include "framework/Shell.h"
 #include "framework/WinApp.h"
-#include "news/Headline.h"
-#include "news/HttpClient.h"
-#include "news/NewsEndpoint.h"
 #include "view/AppTitle.h"
 
 #include <cstdio>
@@ -25,32 +17,9 @@ namespace app {
 
 namespace {
 
-constexpr int kIconId = 128;
-constexpr int kTitleStripHeight = 25;
-constexpr int kGridTop = 22;
-constexpr int kGridHeight = 236;
-
-constexpr char kHeaderFace[] = "楷体_gb2312";
-constexpr int kHeaderPointSize = 100;
-constexpr int kHeaderButtonTop = 3;
-constexpr int kHeaderButtonBottom = 20;
-
-constexpr COLORREF kHeadlineTextColor = RGB(0, 0, 208);
-constexpr char kHeadlineFace[] = "宋体";
-constexpr int kHeadlinePointSize = 110;
-constexpr int kHeadlineLeft = 2;
-constexpr int kNextArticleLeft = 250;
-constexpr int kNextArticleRight = 310;
-// The title is cut short of "下一篇" by this gap.
-constexpr int kHeadlineGap = 4;
-constexpr int kHeadlineMaxWidth = kNextArticleLeft - kHeadlineLeft - kHeadlineGap;
-
 constexpr char kNetworkFailed[] = "网络初始化失败，请报告管理员";
 constexpr char kWarningCaption[] = "警告";
-constexpr char kEmbeddingGivenUp[] = "无法设置到桌面，请报告站长";
 constexpr char kNotesFolderFailed[] = "无法建立或进入记事文件夹：\n%s\n记事和备忘将无法保存。";
-constexpr char kUninstallFailed[] = "无法删除开机自动启动项，程序继续运行。";
-constexpr char kNextArticleText[] = "下一篇";
 
 // The taskbar is told once that a tool window appeared.
 constexpr WPARAM kTaskbarHotkey = 501;
@@ -61,17 +30,12 @@ int RemoveAutostartEntry() { return SetAutostart(0, kAutostartValue); }
 // Settings that cannot be written are only not remembered.
 void RememberMemoShown(const char* shown) { static_cast<void>(WriteRegString(kSettingsKey, kMemoShowValue, shown)); }
 
-void RememberPosition(LPARAM clientOrigin) {
-    static_cast<void>(WriteSettingNumber(kPosXValue, static_cast<short>(LOWORD(clientOrigin))));
-    static_cast<void>(WriteSettingNumber(kPosYValue, static_cast<short>(HIWORD(clientOrigin))));
-}
-
 }  // namespace
 
 CCalendarDlg::CCalendarDlg(fw::CWnd* parent)
-    : fw::CDialog(kMainTemplate, parent),
+    : fw::CDialog(IDD_MAIN, parent),
       removeAutostart(&RemoveAutostartEntry),
-      hIcon(::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kIconId))) {}
+      hIcon(::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_CALENDAR))) {}
 
 CCalendarDlg::~CCalendarDlg() {
     // The window and its children go while every member they reach exists.
@@ -82,20 +46,26 @@ const fw::MessageMap* CCalendarDlg::GetThisMessageMap() {
     static constexpr fw::MessageEntry entries[] = {
         fw::OnPaint<&CCalendarDlg::OnPaint>(),
         fw::OnMessage<&CCalendarDlg::OnQueryDragIcon>(WM_QUERYDRAGICON),
-        fw::OnCommand<&CCalendarDlg::OnPickerChange>(kYearComboId, CBN_SELCHANGE),
-        fw::OnCommand<&CCalendarDlg::OnPickerChange>(kMonthComboId, CBN_SELCHANGE),
-        fw::OnMessage<&CCalendarDlg::OnMove>(WM_MOVE),
+        fw::OnCommand<&CCalendarDlg::OnPickerChange>(IDC_YEAR_COMBO, CBN_SELCHANGE),
+        fw::OnCommand<&CCalendarDlg::OnPickerChange>(IDC_MONTH_COMBO, CBN_SELCHANGE),
+        fw::OnMove<&CCalendarDlg::OnMove>(),
         fw::OnMouse<&CCalendarDlg::OnLButtonDown>(WM_LBUTTONDOWN),
-        fw::OnMessage<&CCalendarDlg::OnHoverButtonClick>(view::WM_HOVERBUTTON_CLICK),
-        fw::OnMessage<&CCalendarDlg::OnTimer>(WM_TIMER),
+        view::OnHoverButtonClick<&CCalendarDlg::OnPrevButton>(kPrevButtonId),
+        view::OnHoverButtonClick<&CCalendarDlg::OnNextButton>(kNextButtonId),
+        view::OnHoverButtonClick<&CCalendarDlg::GoToToday>(kTodayButtonId),
+        view::OnHoverButtonClick<&CCalendarDlg::RunExitPrompt>(kCloseButtonId),
+        view::OnHoverButtonClick<&CCalendarDlg::OpenHeadline>(kHeadlineLabelId),
+        view::OnHoverButtonClick<&CCalendarDlg::FetchHeadline>(kNextArticleButtonId),
+        view::OnOtherHoverButtonClick<&CCalendarDlg::OnOtherButton>(),
+        fw::OnTimer<&CCalendarDlg::OnTimer>(),
     };
     static constexpr fw::MessageMap map{&fw::CDialog::GetThisMessageMap, entries};
     return &map;
 }
 
 void CCalendarDlg::DoDataExchange(fw::CDataExchange& dx) {
-    fw::DDX_Control(dx, kYearComboId, yearCombo);
-    fw::DDX_Control(dx, kMonthComboId, monthCombo);
+    fw::DDX_Control(dx, IDC_YEAR_COMBO, yearCombo);
+    fw::DDX_Control(dx, IDC_MONTH_COMBO, monthCombo);
 }
 
 BOOL CCalendarDlg::OnInitDialog() {
@@ -104,7 +74,7 @@ BOOL CCalendarDlg::OnInitDialog() {
     sockets = std::make_unique<news::SocketLibrary>();
     if (!sockets->Started()) fw::MessageBoxFor(hwnd_, kNetworkFailed, kWarningCaption);
 
-    gridHeight = kGridHeight;
+    gridHeight = view::kViewHeight;
     PlaceWindow();
     ::SetWindowTextA(hwnd_, view::kAppTitle);
     autostartRegistered = EnsureAutostart() == AutostartCheck::AlreadyRegistered;
@@ -113,7 +83,7 @@ BOOL CCalendarDlg::OnInitDialog() {
     CreateHeaderButtons();
 
     monthView = std::make_unique<view::CMonthView>();
-    monthView->Create({0, kGridTop, windowWidth, kGridTop + gridHeight}, this, view::kMonthViewId, this);
+    monthView->Create({0, kMonthViewTop, windowWidth, kMonthViewTop + gridHeight}, this, view::kMonthViewId, this);
     // The notes folder is current: its update file, when there is one, brings
     // the days off of years the built-in table lacks or gets wrong.
     static_cast<void>(monthView->holidays.LoadUpdateFile(lunar::kHolidayUpdateFileName));
@@ -194,108 +164,6 @@ void CCalendarDlg::CreateHeaderButtons() {
                         titleBarTextColor, kHeaderPointSize, kHeaderFace);
 }
 
-void CCalendarDlg::CreateHeadlineStrip() {
-    const COLORREF back = ::GetSysColor(COLOR_BTNFACE);
-    const int top = gridHeight + 24;
-    headlineLabel.Create({kHeadlineLeft, top, 190, top + 18}, this, kHeadlineLabelId, back, kHeadlineTextColor,
-                         kHeadlinePointSize, kHeadlineFace);
-    nextArticleButton.Create({kNextArticleLeft, top + 1, kNextArticleRight, top + 19}, this, kNextArticleButtonId, back,
-                             kHeadlineTextColor, kHeaderPointSize, kHeaderFace);
-    headlineFont.CreatePointFont(kHeadlinePointSize, kHeadlineFace);
-}
-
-void CCalendarDlg::FillPickers() {
-    char item[16];
-    for (int month = 1; month <= kMonthItemCount; ++month) {
-        std::snprintf(item, sizeof item, "%d月", month);
-        monthCombo.AddString(item);
-    }
-    for (int i = 0; i < kYearItemCount; ++i) {
-        std::snprintf(item, sizeof item, "%d年", kFirstShownMonth.year + i);
-        yearCombo.AddString(item);
-    }
-}
-
-void CCalendarDlg::SelectPickers(int year, int month) {
-    yearCombo.SetCurSel(YearItem(year));
-    monthCombo.SetCurSel(MonthItem(month));
-}
-
-// Navigation.
-
-void CCalendarDlg::GoToToday() {
-    const CalendarDate today = LocalToday();
-    todayYear = today.year;
-    todayMonth = today.month;
-    todayDay = today.day;
-    const YearMonth shown{monthView->year, monthView->month};
-    const CalendarDate mark{monthView->markYear, monthView->markMonth, monthView->markDay};
-    const TodayView target = ShownMonthFor(today);
-    // A clock outside the calendar's range: no shown day is today, so no mark.
-    const bool staleMark = target.markDay == 0 && mark != CalendarDate{};
-    if (!TodayMoveNeeded(shown, mark, today) && !staleMark) return;
-
-    if (staleMark) monthView->markYear = monthView->markMonth = monthView->markDay = 0;
-    monthView->SetMonth(target.shown.year, target.shown.month, target.markDay);
-    SelectPickers(target.shown.year, target.shown.month);
-}
-
-void CCalendarDlg::ShowMonth(int year, int month) {
-    monthView->SetMonth(year, month, 0);
-    SelectPickers(year, month);
-}
-
-void CCalendarDlg::OnPickerChange() {
-    const std::optional<PickerChoice> choice = MonthForPickerItems(yearCombo.GetCurSel(), monthCombo.GetCurSel());
-    if (!choice) {
-        // Text typed into a picker chooses nothing.
-        SelectPickers(monthView->year, monthView->month);
-        return;
-    }
-    if (choice->reselectMonth) monthCombo.SetCurSel(MonthItem(choice->shown.month));
-    monthView->SetMonth(choice->shown.year, choice->shown.month, 0);
-}
-
-LRESULT CCalendarDlg::OnHoverButtonClick(WPARAM id, LPARAM) {
-    const YearMonth shown{monthView->year, monthView->month};
-    switch (id) {
-        case kPrevButtonId: {
-            const YearMonth previous = PreviousMonth(shown);
-            ShowMonth(previous.year, previous.month);
-            break;
-        }
-        case kNextButtonId: {
-            const YearMonth next = NextMonth(shown);
-            ShowMonth(next.year, next.month);
-            break;
-        }
-        case kTodayButtonId: GoToToday(); break;
-        case kCloseButtonId: RunExitPrompt(); break;
-        case kHeadlineLabelId: OpenHeadline(); break;
-        case kNextArticleButtonId: FetchHeadline(); break;
-        default: ShowMonth(shown.year, shown.month); break;
-    }
-    return 0;
-}
-
-void CCalendarDlg::ShowTodayButton(bool show) { ::ShowWindow(todayButton.hwnd(), show ? SW_SHOW : SW_HIDE); }
-
-// Exit.
-
-void CCalendarDlg::RunExitPrompt() {
-    CExitPromptDlg prompt(this);
-    prompt.DoModal();
-    if (prompt.choice == CExitPromptDlg::kUninstall && removeAutostart() != 0) {
-        // The entry is still there: ending now would look like success.
-        fw::MessageBoxFor(hwnd_, kUninstallFailed);
-        return;
-    }
-    if (prompt.choice == CExitPromptDlg::kCloseProgram || prompt.choice == CExitPromptDlg::kUninstall) {
-        exitChosen = true;
-        EndDialog(IDCANCEL);
-    }
-}
-
 // Memo pad and tab.
 
 void CCalendarDlg::ShowMemoPad() {
@@ -320,13 +188,12 @@ void CCalendarDlg::PlaceMemoTab() {
 
 // Moving, dragging, painting.
 
-LRESULT CCalendarDlg::OnMove(WPARAM, LPARAM lParam) {
+void CCalendarDlg::OnMove(POINT clientOrigin) {
     Default();
     if (initialised) {
-        RememberPosition(lParam);
+        RememberPosition({clientOrigin.x, clientOrigin.y}, kPosXValue, kPosYValue);
         PlaceMemoTab();
     }
-    return 0;
 }
 
 void CCalendarDlg::OnLButtonDown(UINT, POINT point) {
@@ -340,71 +207,5 @@ void CCalendarDlg::OnPaint() {
 }
 
 LRESULT CCalendarDlg::OnQueryDragIcon(WPARAM, LPARAM) { return reinterpret_cast<LRESULT>(hIcon); }
-
-// The tick.
-
-LRESULT CCalendarDlg::OnTimer(WPARAM, LPARAM) {
-    OnTick();
-    return 0;
-}
-
-void CCalendarDlg::OnTick() {
-    // Counted before any work: a tick that arrives while this one shows a
-    // message box is the next tick, and the give-up message comes once.
-    const TickPlan plan = schedule.BeginTick(headlineTitle.empty());
-    if (plan.tryEmbedding && TryEmbedInDesktop(hwnd_)) schedule.EmbeddingSucceeded();
-    if (plan.giveUpEmbedding) fw::MessageBoxFor(hwnd_, kEmbeddingGivenUp);
-    if (!monthView || !hwnd_) return;
-    if (plan.showTodayTip) monthView->ShowTodayTip();
-    if (plan.fetchHeadline) FetchHeadline();
-    if (RollOverDue({todayYear, todayMonth, todayDay}, LocalToday(), monthView->EditorOpen())) GoToToday();
-}
-
-// The headline strip.
-
-void CCalendarDlg::FetchHeadline() {
-    if (fetching) return;
-    fetching = true;
-    ++headlineFetches;
-    const news::NewsEndpoint endpoint = ReadNewsEndpoint(RegistrySettings{});
-    char body[news::kHeadlineBodyCapacity + 1] = {};
-    std::size_t length = news::kHeadlineBodyCapacity;
-    const int result =
-        news::HttpGet(body, length, endpoint.host.c_str(), news::kHeadlinePath, news::kHeadlineVersion, endpoint.port);
-    fetching = false;
-    DropQueuedNextArticleClicks();
-    if (result != news::kHttpOk) return;
-
-    if (const std::optional<news::Headline> headline = news::ParseHeadline({body, length})) {
-        headlineLink = headline->link;
-        headlineTitle = headline->title;
-        ShowHeadlineTitle();
-    }
-    nextArticleButton.SetText(kNextArticleText, TRUE);
-}
-
-void CCalendarDlg::ShowHeadlineTitle() {
-    const fw::CClientDC dc(headlineLabel.hwnd());
-    const fw::SelectGuard selected(dc.get(), headlineFont.get());
-    const auto measure = [&](std::string_view text) { return static_cast<int>(view::MeasureText(dc.get(), text).cx); };
-    headlineLabel.SetText(EscapeMnemonics(FitWithEllipsis(headlineTitle, kHeadlineMaxWidth, measure)), TRUE);
-}
-
-void CCalendarDlg::DropQueuedNextArticleClicks() {
-    MSG message;
-    const HWND button = nextArticleButton.hwnd();
-    while (button && ::PeekMessageA(&message, button, WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, PM_REMOVE)) {
-    }
-    // Clicks already posted by the button: drop those of "下一篇", keep the rest.
-    std::vector<MSG> kept;
-    while (::PeekMessageA(&message, hwnd_, view::WM_HOVERBUTTON_CLICK, view::WM_HOVERBUTTON_CLICK, PM_REMOVE))
-        if (message.wParam != kNextArticleButtonId) kept.push_back(message);
-    for (const MSG& click : kept) ::PostMessageA(hwnd_, click.message, click.wParam, click.lParam);
-}
-
-void CCalendarDlg::OpenHeadline() {
-    if (headlineLink.empty() || !news::IsOpenableLink(headlineLink)) return;
-    fw::OpenWebAddress(hwnd_, headlineLink.c_str());
-}
 
 }  // namespace app

@@ -4,18 +4,15 @@
 #pragma once
 
 #include "framework/Dialog.h"
+#include "resources/resource_ids.h"
 
 namespace app {
-
-inline constexpr UINT kExitPromptTemplate = 139;
-inline constexpr int kExitCloseButtonId = 1000;
-inline constexpr int kExitUninstallButtonId = 1025;
 
 class CExitPromptDlg : public fw::CDialog {
 public:
     enum Choice { kNone = 0, kCloseProgram = 1, kUninstall = 2 };
 
-    explicit CExitPromptDlg(fw::CWnd* parent) : fw::CDialog(kExitPromptTemplate, parent) {}
+    explicit CExitPromptDlg(fw::CWnd* parent) : fw::CDialog(IDD_EXIT_PROMPT, parent) {}
 
     int choice = kNone;
 

@@ -4,8 +4,8 @@ namespace app {
 
 const fw::MessageMap* CExitPromptDlg::GetThisMessageMap() {
     static constexpr fw::MessageEntry entries[] = {
-        fw::OnCommand<&CExitPromptDlg::OnCloseButton>(kExitCloseButtonId, BN_CLICKED),
-        fw::OnCommand<&CExitPromptDlg::OnUninstallButton>(kExitUninstallButtonId, BN_CLICKED),
+        fw::OnCommand<&CExitPromptDlg::OnCloseButton>(IDC_EXIT_CLOSE, BN_CLICKED),
+        fw::OnCommand<&CExitPromptDlg::OnUninstallButton>(IDC_EXIT_UNINSTALL, BN_CLICKED),
     };
     static constexpr fw::MessageMap map{&fw::CDialog::GetThisMessageMap, entries};
     return &map;

@@ -1,12 +1,13 @@
 #include "app/HeadlineText.h"
 
+#include "base/AsciiText.h"
+
 #include <vector>
 
 namespace app {
 
 namespace {
 
-bool IsGbkLead(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
 bool IsGbkTrail(unsigned char byte) { return byte >= 0x40 && byte <= 0xFE && byte != 0x7F; }
 
 std::string_view WithoutTrailingLineBreaks(std::string_view text) {
@@ -19,8 +20,8 @@ std::string_view WithoutTrailingLineBreaks(std::string_view text) {
 std::vector<std::size_t> CutPoints(std::string_view text) {
     std::vector<std::size_t> cuts;
     for (std::size_t i = 0; i < text.size();) {
-        const bool pair = IsGbkLead(static_cast<unsigned char>(text[i])) && i + 1 < text.size() &&
-                          IsGbkTrail(static_cast<unsigned char>(text[i + 1]));
+        const bool pair =
+            base::IsGbkLeadByte(text[i]) && i + 1 < text.size() && IsGbkTrail(static_cast<unsigned char>(text[i + 1]));
         i += pair ? 2 : 1;
         if (i < text.size()) cuts.push_back(i);
     }

@@ -8,14 +8,11 @@
 #include "app/MemoPadHost.h"
 #include "framework/Dialog.h"
 #include "notes/MemoFile.h"
+#include "resources/resource_ids.h"
 
 #include <string>
 
 namespace app {
-
-inline constexpr UINT kMemoPadTemplate = 255;
-inline constexpr int kMemoEditId = 1047;
-inline constexpr int kMemoHideButtonId = 1048;
 
 class CMemoPadDlg : public fw::CDialog {
 public:
@@ -28,7 +25,7 @@ public:
     }
 
     // Made hidden from its template, owned by `owner`.
-    bool Create(fw::CWnd* owner) { return fw::CDialog::Create(kMemoPadTemplate, owner); }
+    bool Create(fw::CWnd* owner) { return fw::CDialog::Create(IDD_MEMO_PAD, owner); }
 
     // Tries a save that failed before once more (the pad is being hidden or
     // the program ends).
@@ -47,8 +44,8 @@ protected:
     void OnCancel() override {}
 
     void OnLButtonDown(UINT flags, POINT point);
-    LRESULT OnMove(WPARAM, LPARAM lParam);
-    LRESULT OnDestroy(WPARAM, LPARAM);
+    void OnMove(POINT clientOrigin);
+    void OnDestroy();
     void OnEditChange();
     void OnHideButton();
 

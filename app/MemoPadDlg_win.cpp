@@ -10,13 +10,6 @@ namespace app {
 
 namespace {
 
-// A position that cannot be written is only not remembered.
-void RememberPosition(LPARAM clientOrigin) {
-    // Signed: the pad may sit left of or above the primary monitor.
-    static_cast<void>(WriteSettingNumber(kMemoXValue, static_cast<short>(LOWORD(clientOrigin))));
-    static_cast<void>(WriteSettingNumber(kMemoYValue, static_cast<short>(HIWORD(clientOrigin))));
-}
-
 constexpr char kMemoSaveFailed[] =
     "记事小本无法保存到磁盘，文字仍保留在记事小本中。\n下次修改或隐藏记事小本时将再次尝试保存。";
 
@@ -25,16 +18,16 @@ constexpr char kMemoSaveFailed[] =
 const fw::MessageMap* CMemoPadDlg::GetThisMessageMap() {
     static constexpr fw::MessageEntry entries[] = {
         fw::OnMouse<&CMemoPadDlg::OnLButtonDown>(WM_LBUTTONDOWN),
-        fw::OnMessage<&CMemoPadDlg::OnMove>(WM_MOVE),
-        fw::OnMessage<&CMemoPadDlg::OnDestroy>(WM_DESTROY),
-        fw::OnCommand<&CMemoPadDlg::OnEditChange>(kMemoEditId, EN_CHANGE),
-        fw::OnCommand<&CMemoPadDlg::OnHideButton>(kMemoHideButtonId, BN_CLICKED),
+        fw::OnMove<&CMemoPadDlg::OnMove>(),
+        fw::OnDestroy<&CMemoPadDlg::OnDestroy>(),
+        fw::OnCommand<&CMemoPadDlg::OnEditChange>(IDC_MEMO_EDIT, EN_CHANGE),
+        fw::OnCommand<&CMemoPadDlg::OnHideButton>(IDC_MEMO_HIDE, BN_CLICKED),
     };
     static constexpr fw::MessageMap map{&fw::CDialog::GetThisMessageMap, entries};
     return &map;
 }
 
-void CMemoPadDlg::DoDataExchange(fw::CDataExchange& dx) { fw::DDX_Text(dx, kMemoEditId, memoText); }
+void CMemoPadDlg::DoDataExchange(fw::CDataExchange& dx) { fw::DDX_Text(dx, IDC_MEMO_EDIT, memoText); }
 
 BOOL CMemoPadDlg::OnInitDialog() {
     fw::CDialog::OnInitDialog();
@@ -57,15 +50,14 @@ void CMemoPadDlg::OnLButtonDown(UINT, POINT point) {
     Default();
 }
 
-LRESULT CMemoPadDlg::OnMove(WPARAM, LPARAM lParam) {
+void CMemoPadDlg::OnMove(POINT clientOrigin) {
     Default();
-    if (ready) RememberPosition(lParam);
-    return 0;
+    if (ready) RememberPosition({clientOrigin.x, clientOrigin.y}, kMemoXValue, kMemoYValue);
 }
 
-LRESULT CMemoPadDlg::OnDestroy(WPARAM, LPARAM) {
+void CMemoPadDlg::OnDestroy() {
     SaveIfPending();
-    return Default();
+    Default();
 }
 
 void CMemoPadDlg::OnEditChange() {

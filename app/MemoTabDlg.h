@@ -4,11 +4,10 @@
 
 #include "app/MemoPadHost.h"
 #include "framework/Dialog.h"
+#include "resources/resource_ids.h"
 
 namespace app {
 
-inline constexpr UINT kMemoTabTemplate = 256;
-inline constexpr int kMemoTabButtonId = 1000;
 inline constexpr int kMemoTabWidth = 28;
 inline constexpr int kMemoTabHeight = 19;
 
@@ -17,7 +16,7 @@ public:
     explicit CMemoTabDlg(MemoPadHost& owner) : host(owner) {}
 
     // Made hidden from its template, owned by `owner`.
-    bool Create(fw::CWnd* owner) { return fw::CDialog::Create(kMemoTabTemplate, owner); }
+    bool Create(fw::CWnd* owner) { return fw::CDialog::Create(IDD_MEMO_TAB, owner); }
 
     static const fw::MessageMap* GetThisMessageMap();
     const fw::MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
@@ -29,7 +28,7 @@ protected:
 
     void OnTabButton() { host.ShowMemoPad(); }
     // The button fills the tab, whatever size the owner gives it.
-    LRESULT OnSize(WPARAM, LPARAM lParam);
+    void OnSize(UINT type, SIZE client);
 
     MemoPadHost& host;
 };

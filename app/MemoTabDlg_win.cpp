@@ -4,16 +4,16 @@ namespace app {
 
 const fw::MessageMap* CMemoTabDlg::GetThisMessageMap() {
     static constexpr fw::MessageEntry entries[] = {
-        fw::OnCommand<&CMemoTabDlg::OnTabButton>(kMemoTabButtonId, BN_CLICKED),
-        fw::OnMessage<&CMemoTabDlg::OnSize>(WM_SIZE),
+        fw::OnCommand<&CMemoTabDlg::OnTabButton>(IDC_MEMO_TAB_BUTTON, BN_CLICKED),
+        fw::OnSize<&CMemoTabDlg::OnSize>(),
     };
     static constexpr fw::MessageMap map{&fw::CDialog::GetThisMessageMap, entries};
     return &map;
 }
 
-LRESULT CMemoTabDlg::OnSize(WPARAM, LPARAM lParam) {
-    ::MoveWindow(GetDlgItem(kMemoTabButtonId), 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
-    return Default();
+void CMemoTabDlg::OnSize(UINT, SIZE client) {
+    ::MoveWindow(GetDlgItem(IDC_MEMO_TAB_BUTTON), 0, 0, client.cx, client.cy, TRUE);
+    Default();
 }
 
 }  // namespace app

@@ -1,6 +1,8 @@
 #include "app/NotesFolder.h"
 
+#include "base/AsciiText.h"
 #include "notes/NoteFiles.h"
+#include "notes/NoteStore.h"
 
 #include <cstring>
 
@@ -8,16 +10,13 @@ namespace app {
 
 namespace {
 
-bool IsGbkLead(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
-
 // Whether the text ends in a separator character. A GBK trail byte may be
 // 0x5C, the Windows separator, so the text is read character by character.
 bool EndsWithSeparator(const char* text, std::size_t length) {
     bool separator = false;
     for (std::size_t i = 0; i < length; ++i) {
-        const unsigned char byte = static_cast<unsigned char>(text[i]);
         separator = text[i] == notes::kPathSeparator || text[i] == '/';
-        if (IsGbkLead(byte) && i + 1 < length) ++i;  // the pair is one character
+        if (base::IsGbkLeadByte(text[i]) && i + 1 < length) ++i;  // the pair is one character
     }
     return separator;
 }
@@ -37,7 +36,7 @@ std::optional<std::string> NotesFolderPath(const char* documents) {
 int EnterNotesFolder(const std::string& path) {
     if (notes::EnsureDir(path.c_str()) != 0) return -1;
     int result = 0;
-    for (const char* subfolder : {kCalendarFolderName, kMemoFolderName}) {
+    for (const char* subfolder : {notes::kCalendarFolderName, kMemoFolderName}) {
         if (notes::EnsureDir(subfolder) != 0) {
             result = -1;  // still in the notes folder
             continue;

@@ -10,7 +10,6 @@
 namespace app {
 
 inline constexpr char kNotesFolderName[] = "我的记事";
-inline constexpr char kCalendarFolderName[] = "日历";
 inline constexpr char kMemoFolderName[] = "备忘";
 
 // A path buffer of the system, terminator included.

@@ -20,6 +20,11 @@ namespace app {
 // Writes `number` as decimal text into a value of the settings key.
 [[nodiscard]] int WriteSettingNumber(const char* valueName, int number);
 
+// Keeps a window's screen position (signed: left of or above the primary
+// monitor is negative) in two values of the settings key. A position that
+// cannot be written is only not remembered.
+void RememberPosition(ScreenPoint position, const char* xValue, const char* yValue);
+
 // on == 1: the autostart value `valueName` becomes this executable's full
 // path (the Run key is created if missing). Any other flag deletes the value
 // and nothing else; a value already gone counts as deleted.

@@ -71,6 +71,11 @@ int WriteSettingNumber(const char* valueName, int number) {
     return WriteRegString(kSettingsKey, valueName, text);
 }
 
+void RememberPosition(ScreenPoint position, const char* xValue, const char* yValue) {
+    static_cast<void>(WriteSettingNumber(xValue, position.x));
+    static_cast<void>(WriteSettingNumber(yValue, position.y));
+}
+
 int SetAutostart(int on, const char* valueName) {
     if (on == 1) {
         char path[MAX_PATH] = {};

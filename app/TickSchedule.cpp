@@ -16,7 +16,10 @@ TickPlan PlanTick(int tickCount, bool embedded, bool headlineEmpty) {
     return plan;
 }
 
-bool RollOverDue(CalendarDate today, CalendarDate clock, bool editorOpen) { return today != clock && !editorOpen; }
+bool RollOverDue(CalendarDate mark, CalendarDate clock, bool editorOpen) {
+    const CalendarDate meant = ShownMonthFor(clock).markDay != 0 ? clock : CalendarDate{};
+    return mark != meant && !editorOpen;
+}
 
 TickPlan TickSchedule::BeginTick(bool headlineEmpty) {
     const TickPlan plan = PlanTick(tickCount, embedded != 0, headlineEmpty);

@@ -25,10 +25,12 @@ struct TickPlan {
 // The work of the tick with count `tickCount`.
 TickPlan PlanTick(int tickCount, bool embedded, bool headlineEmpty);
 
-// The calendar follows the clock to a new date, unless an editor of the
-// view is open: its OK would then store the typed notes under another date,
-// so the move waits for the first tick after the editor closed.
-bool RollOverDue(CalendarDate today, CalendarDate clock, bool editorOpen);
+// The calendar follows the clock to a new date: the view's mark is not the
+// one the clock's date calls for (the date itself, none outside the range).
+// Not while an editor of the view is open: its OK would then store the
+// typed notes under another date, so the move waits for the first tick
+// after the editor closed.
+bool RollOverDue(CalendarDate mark, CalendarDate clock, bool editorOpen);
 
 // The timer's state across ticks.
 class TickSchedule {

@@ -3,6 +3,7 @@
 // the primary one).
 #pragma once
 
+#include "app/CalendarLayout.h"
 #include "app/Settings.h"
 
 #include <vector>
@@ -17,11 +18,9 @@ struct ScreenRect {
     friend bool operator==(const ScreenRect&, const ScreenRect&) = default;
 };
 
-inline constexpr int kMainWindowWidth = 363;
-inline constexpr int kMainWindowHeight = 278;
-// The start position is kept on screen for the grid's height only, so the
-// headline strip below it may stick out.
-inline constexpr int kClampedHeight = 236;
+// The start position is kept on screen for the month view's height only, so
+// the headline strip below it may stick out.
+inline constexpr int kClampedHeight = view::kViewHeight;
 
 // Pulls a start position left and up so that the window's width and the
 // grid's height fit the full-screen area of fullWidth x fullHeight.

@@ -1,6 +1,6 @@
 // ASCII rules for protocol and setting texts: digits, letter case and
 // decimal numbers. Bytes outside ASCII (GBK included) only ever match
-// themselves.
+// themselves; the one GBK rule here tells where a two-byte character starts.
 #pragma once
 
 #include <cstddef>
@@ -10,6 +10,13 @@
 namespace base {
 
 constexpr bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The first byte of a two-byte GBK character. Its second byte may be ASCII
+// (0x5C, '\\', among them), so GBK text is read a character at a time.
+constexpr bool IsGbkLeadByte(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte >= 0x81 && byte <= 0xFE;
+}
 
 constexpr char ToLowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 

@@ -69,7 +69,6 @@ private:
     UINT templateId_;
     CWnd* parent_;
     bool modal_ = false;
-    bool defaultRequested_ = false;
 };
 
 }  // namespace fw

@@ -1,5 +1,7 @@
 #include "framework/Dialog.h"
 
+#include "framework/LiveCounts.h"
+
 #include <utility>
 
 namespace fw {
@@ -117,8 +119,8 @@ void CDialog::OnOK() {
 void CDialog::OnCancel() { EndDialog(IDCANCEL); }
 
 LRESULT CDialog::DefaultProcessing(UINT, WPARAM, LPARAM) {
-    // The system's dialog code runs when the dialog procedure answers FALSE.
-    defaultRequested_ = true;
+    // The system's dialog code runs when the dialog procedure answers FALSE
+    // (Default marked the message for it).
     return 0;
 }
 
@@ -129,6 +131,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, L
         try {
             return self->OnInitDialog();
         } catch (...) {
+            detail::ExceptionCaught();
             return TRUE;
         }
     }
@@ -138,11 +141,11 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, L
     INT_PTR answer = FALSE;
     try {
         LRESULT result = 0;
-        self->defaultRequested_ = false;
-        if (self->Dispatch(message, wParam, lParam, result)) {
+        bool defaultRequested = false;
+        if (self->Dispatch(message, wParam, lParam, result, defaultRequested)) {
             if (AnswersDirectly(message)) {
                 answer = static_cast<INT_PTR>(result);
-            } else if (!self->defaultRequested_) {
+            } else if (!defaultRequested) {
                 ::SetWindowLongPtrA(window, DWLP_MSGRESULT, result);
                 answer = TRUE;
             }
@@ -154,6 +157,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, L
             answer = TRUE;
         }
     } catch (...) {
+        detail::ExceptionCaught();
         answer = FALSE;
     }
     if (message == WM_NCDESTROY) {

@@ -60,8 +60,9 @@ protected:
 
     // The framework's window procedure and the shared dispatch.
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    // Finds a handler in the tables; true when one ran.
-    bool Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // Finds a handler in the tables; true when one ran. `defaultRequested`
+    // tells whether that handler asked for default processing (Default).
+    bool Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result, bool& defaultRequested);
     // What default processing means for this kind of window.
     virtual LRESULT DefaultProcessing(UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -73,10 +74,13 @@ protected:
     HWND hwnd_ = nullptr;
 
 private:
+    // Saved and restored around every handler, so that a message handled
+    // inside it (a SendMessage, a modal loop) leaves both untouched.
     struct CurrentMessage {
         UINT message = 0;
         WPARAM wParam = 0;
         LPARAM lParam = 0;
+        bool defaultRequested = false;
     };
     CurrentMessage current_;
     bool bound_ = false;

@@ -63,7 +63,10 @@ HWND CWnd::Detach() { return std::exchange(hwnd_, nullptr); }
 
 bool CWnd::DestroyWindow() { return hwnd_ && ::DestroyWindow(hwnd_); }
 
-LRESULT CWnd::Default() { return DefaultProcessing(current_.message, current_.wParam, current_.lParam); }
+LRESULT CWnd::Default() {
+    current_.defaultRequested = true;
+    return DefaultProcessing(current_.message, current_.wParam, current_.lParam);
+}
 
 LRESULT CWnd::DefaultProcessing(UINT message, WPARAM wParam, LPARAM lParam) {
     return ::DefWindowProcA(hwnd_, message, wParam, lParam);
@@ -95,15 +98,18 @@ void CWnd::Unbind() {
     detail::WindowUnbound();
 }
 
-bool CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    const UINT code = HIWORD(wParam);
-    const UINT id = LOWORD(wParam);
+bool CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result, bool& defaultRequested) {
     for (const MessageMap* map = GetMessageMap(); map; map = map->base ? map->base() : nullptr) {
         for (const MessageEntry& entry : map->entries) {
-            if (entry.message != message) continue;
-            if (message == WM_COMMAND && (entry.controlId != id || entry.notifyCode != code)) continue;
+            if (!Matches(entry, message, wParam)) continue;
             const CurrentMessage outer = std::exchange(current_, CurrentMessage{message, wParam, lParam});
-            result = entry.thunk(*this, wParam, lParam);
+            try {
+                result = entry.thunk(*this, wParam, lParam);
+            } catch (...) {
+                current_ = outer;
+                throw;
+            }
+            defaultRequested = current_.defaultRequested;
             current_ = outer;
             return true;
         }
@@ -121,10 +127,13 @@ LRESULT CALLBACK CWnd::WindowProc(HWND window, UINT message, WPARAM wParam, LPAR
 
     LRESULT result = 0;
     try {
-        if (!self->Dispatch(message, wParam, lParam, result)) result = self->DefaultProcessing(message, wParam, lParam);
+        bool defaultRequested = false;
+        if (!self->Dispatch(message, wParam, lParam, result, defaultRequested))
+            result = self->DefaultProcessing(message, wParam, lParam);
     } catch (...) {
         // Nothing may unwind through the system's code; the message counts
         // as handled by default processing.
+        detail::ExceptionCaught();
         result = ::DefWindowProcA(window, message, wParam, lParam);
     }
     if (message == WM_NCDESTROY) {

@@ -16,7 +16,6 @@ constexpr std::size_t kMarkSize = 2;
 constexpr std::size_t kRecordHeaderSize = 8;
 constexpr int kMonthMaxSlot = 31;
 constexpr int kWeekMaxSlot = 7;
-constexpr char kCalendarFolder[] = "日历";
 constexpr char kWeekFileName[] = "week";
 
 std::uint16_t Read16(const unsigned char* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
@@ -82,13 +81,13 @@ void CNoteStore::Reset(int maxSlot) {
 }
 
 int CNoteStore::Open(int year, int month) {
-    std::snprintf(fileName_, sizeof fileName_, "%s%c%d%02d", kCalendarFolder, kPathSeparator, year, month);
+    std::snprintf(fileName_, sizeof fileName_, "%s%c%d%02d", kCalendarFolderName, kPathSeparator, year, month);
     Reset(kMonthMaxSlot);
     return Load();
 }
 
 int CNoteStore::OpenWeekly() {
-    std::snprintf(fileName_, sizeof fileName_, "%s%c%s", kCalendarFolder, kPathSeparator, kWeekFileName);
+    std::snprintf(fileName_, sizeof fileName_, "%s%c%s", kCalendarFolderName, kPathSeparator, kWeekFileName);
     Reset(kWeekMaxSlot);
     return Load();
 }

@@ -61,6 +61,9 @@ private:
     std::unique_ptr<char[]> text_;
 };
 
+// The folder of the note files, inside the notes folder.
+inline constexpr char kCalendarFolderName[] = "日历";
+
 class CNoteStore {
 public:
     // The month and yearly files: "日历\%d%02d" with (year, month), year 1

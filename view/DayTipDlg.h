@@ -4,17 +4,16 @@
 
 #include "framework/Dialog.h"
 #include "framework/Gdi.h"
+#include "resources/resource_ids.h"
 
 #include <cstddef>
 #include <memory>
 
 namespace view {
 
-inline constexpr UINT kDayTipTemplate = 243;
-
 class CDayTipDlg : public fw::CDialog {
 public:
-    CDayTipDlg() : fw::CDialog(kDayTipTemplate) {}
+    CDayTipDlg() : fw::CDialog(IDD_DAY_TIP) {}
 
     // Makes the popup (hidden) from its template with `parent` as owner.
     bool Create(fw::CWnd* parent);

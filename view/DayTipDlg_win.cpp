@@ -8,7 +8,7 @@ namespace view {
 
 bool CDayTipDlg::Create(fw::CWnd* parent) {
     if (!tipFont) tipFont.CreateFont(15, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "宋体");
-    return fw::CDialog::Create(kDayTipTemplate, parent);
+    return fw::CDialog::Create(IDD_DAY_TIP, parent);
 }
 
 void CDayTipDlg::ShowText(std::unique_ptr<char[]> text, std::size_t length, POINT screenPoint) {

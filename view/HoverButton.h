@@ -10,6 +10,18 @@ namespace view {
 inline constexpr UINT WM_HOVERBUTTON_CLICK = WM_USER + 101;
 inline constexpr COLORREF HOVER_TEXT_COLOR = RGB(255, 64, 64);
 
+// Message-table entries for the parent of hover buttons.
+// void Handler(): a click on the hover button `id`.
+template <auto Method>
+constexpr fw::MessageEntry OnHoverButtonClick(UINT id) {
+    return fw::OnControlMessage<Method>(WM_HOVERBUTTON_CLICK, id);
+}
+// void Handler(UINT id): a click that no entry before this one took.
+template <auto Method>
+constexpr fw::MessageEntry OnOtherHoverButtonClick() {
+    return fw::OnAnyControlMessage<Method>(WM_HOVERBUTTON_CLICK);
+}
+
 class CHoverButton : public CLabelWnd {
 public:
     BOOL Create(const RECT& rect, fw::CWnd* parent, UINT id, COLORREF backColour, COLORREF textColour, int pointSize,

@@ -35,7 +35,11 @@ protected:
     void DoDataExchange(fw::CDataExchange& dx) override;
     BOOL OnInitDialog() override;
     void OnOK() override;
-    LRESULT OnHoverButtonClick(WPARAM id, LPARAM);
+    void OnOneOffColour();
+    void OnGregorianColour();
+    void OnLunarColour();
+    // The colour chooser for one of the three notes, offering all three colours.
+    void ChooseColour(std::uint32_t& colour, CHoverButton& button);
     void OnPaint();
 
     std::string oneOffText;

@@ -34,7 +34,9 @@ CMemoEditDlg::CMemoEditDlg(CMonthView& monthView) : fw::CDialog(IDD_DAY_NOTES, &
 
 const fw::MessageMap* CMemoEditDlg::GetThisMessageMap() {
     static constexpr fw::MessageEntry entries[] = {
-        fw::OnMessage<&CMemoEditDlg::OnHoverButtonClick>(WM_HOVERBUTTON_CLICK),
+        OnHoverButtonClick<&CMemoEditDlg::OnOneOffColour>(kOneOffColourId),
+        OnHoverButtonClick<&CMemoEditDlg::OnGregorianColour>(kGregorianColourId),
+        OnHoverButtonClick<&CMemoEditDlg::OnLunarColour>(kLunarColourId),
         fw::OnPaint<&CMemoEditDlg::OnPaint>(),
     };
     static constexpr fw::MessageMap map{&fw::CDialog::GetThisMessageMap, entries};
@@ -80,15 +82,12 @@ void CMemoEditDlg::OnOK() {
     fw::CDialog::OnOK();
 }
 
-LRESULT CMemoEditDlg::OnHoverButtonClick(WPARAM id, LPARAM) {
-    const CustomColourTable offered = DayEditorColours(oneOffColour, gregorianColour, lunarColour);
-    switch (id) {
-        case kOneOffColourId: ChooseNoteColour(offered, oneOffColour, oneOffButton); break;
-        case kGregorianColourId: ChooseNoteColour(offered, gregorianColour, gregorianButton); break;
-        case kLunarColourId: ChooseNoteColour(offered, lunarColour, lunarButton); break;
-        default: break;
-    }
-    return 0;
+void CMemoEditDlg::OnOneOffColour() { ChooseColour(oneOffColour, oneOffButton); }
+void CMemoEditDlg::OnGregorianColour() { ChooseColour(gregorianColour, gregorianButton); }
+void CMemoEditDlg::OnLunarColour() { ChooseColour(lunarColour, lunarButton); }
+
+void CMemoEditDlg::ChooseColour(std::uint32_t& colour, CHoverButton& button) {
+    ChooseNoteColour(DayEditorColours(oneOffColour, gregorianColour, lunarColour), colour, button);
 }
 
 void CMemoEditDlg::OnPaint() { const fw::CPaintDC paint(hwnd_); }

@@ -60,7 +60,7 @@ protected:
     void OnPaint();
     void OnMouseMove(UINT flags, POINT point);
     void OnLButtonUp(UINT flags, POINT point);
-    LRESULT OnHoverButtonClick(WPARAM id, LPARAM);
+    void OnSiteButton();
 
     void DrawHeader(HDC dc);
     void DrawGrid(HDC dc);

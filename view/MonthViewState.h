@@ -47,6 +47,8 @@ public:
     // The marked date lies in the shown month (the window then hides its
     // back-to-today button).
     bool MarkedMonthShown() const;
+    // No date is marked (today lies outside the shown range).
+    void ClearMark() { markYear = markMonth = markDay = 0; }
 
     GridPoint GetCellOrigin(int day) const;
     // The day under a client point, 0 for none.

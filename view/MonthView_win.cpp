@@ -110,7 +110,7 @@ const fw::MessageMap* CMonthView::GetThisMessageMap() {
         fw::OnPaint<&CMonthView::OnPaint>(),
         fw::OnMouse<&CMonthView::OnMouseMove>(WM_MOUSEMOVE),
         fw::OnMouse<&CMonthView::OnLButtonUp>(WM_LBUTTONUP),
-        fw::OnMessage<&CMonthView::OnHoverButtonClick>(WM_HOVERBUTTON_CLICK),
+        OnHoverButtonClick<&CMonthView::OnSiteButton>(kSiteButtonId),
     };
     static constexpr fw::MessageMap map{&CWnd::GetThisMessageMap, entries};
     return &map;
@@ -262,9 +262,6 @@ void CMonthView::OnLButtonUp(UINT, POINT point) {
     Default();
 }
 
-LRESULT CMonthView::OnHoverButtonClick(WPARAM id, LPARAM) {
-    if (id == kSiteButtonId) fw::OpenWebAddress(hwnd_, kSiteAddress);
-    return 0;
-}
+void CMonthView::OnSiteButton() { fw::OpenWebAddress(hwnd_, kSiteAddress); }
 
 }  // namespace view

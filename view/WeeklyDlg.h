@@ -29,7 +29,7 @@ protected:
     void DoDataExchange(fw::CDataExchange& dx) override;
     BOOL OnInitDialog() override;
     void OnOK() override;
-    LRESULT OnHoverButtonClick(WPARAM id, LPARAM);
+    void OnColourButton();
     void OnPaint();
 
     std::string weeklyText;

@@ -23,7 +23,7 @@ CWeeklyDlg::CWeeklyDlg(CMonthView& monthView) : fw::CDialog(IDD_WEEKLY, &monthVi
 
 const fw::MessageMap* CWeeklyDlg::GetThisMessageMap() {
     static constexpr fw::MessageEntry entries[] = {
-        fw::OnMessage<&CWeeklyDlg::OnHoverButtonClick>(WM_HOVERBUTTON_CLICK),
+        OnHoverButtonClick<&CWeeklyDlg::OnColourButton>(kWeeklyColourId),
         fw::OnPaint<&CWeeklyDlg::OnPaint>(),
     };
     static constexpr fw::MessageMap map{&fw::CDialog::GetThisMessageMap, entries};
@@ -49,10 +49,7 @@ void CWeeklyDlg::OnOK() {
     fw::CDialog::OnOK();
 }
 
-LRESULT CWeeklyDlg::OnHoverButtonClick(WPARAM id, LPARAM) {
-    if (id == kWeeklyColourId) ChooseNoteColour(WeeklyEditorColours(weeklyColour), weeklyColour, colourButton);
-    return 0;
-}
+void CWeeklyDlg::OnColourButton() { ChooseNoteColour(WeeklyEditorColours(weeklyColour), weeklyColour, colourButton); }
 
 void CWeeklyDlg::OnPaint() { const fw::CPaintDC paint(hwnd_); }
 

@@ -34,6 +34,8 @@ TEST(TickSchedule, RollOverWaitsForTheEditor) {
     EXPECT_FALSE(app::RollOverDue(today, today, false));
     EXPECT_TRUE(app::RollOverDue(today, {2024, 3, 1}, false));
     EXPECT_FALSE(app::RollOverDue(today, {2024, 3, 1}, true));
+    EXPECT_FALSE(app::RollOverDue({}, {2050, 1, 1}, false)) << "outside the range nothing is marked";
+    EXPECT_TRUE(app::RollOverDue({2049, 12, 31}, {2050, 1, 1}, false)) << "the old mark goes";
 }
 
 }  // namespace

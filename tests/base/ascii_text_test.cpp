@@ -25,6 +25,14 @@ TEST(AsciiText, CaseIsIgnoredForAsciiLettersOnly) {
     EXPECT_FALSE(base::StartsWithIgnoringAsciiCase("http:", "http://"));
 }
 
+TEST(AsciiText, GbkLeadBytesAre0x81To0xFE) {
+    const struct {
+        char byte;
+        bool lead;
+    } cases[] = {{'\x80', false}, {'\x81', true}, {'\xC8', true}, {'\xFE', true}, {'\xFF', false}, {'\\', false}};
+    for (const auto& c : cases) EXPECT_EQ(base::IsGbkLeadByte(c.byte), c.lead) << int(c.byte & 0xFF);
+}
+
 TEST(AsciiText, DecimalDigitsStopAtTheFirstOtherByteAndSaturate) {
     constexpr std::uintmax_t kMax = std::numeric_limits<std::uintmax_t>::max();
     struct Case {

@@ -84,7 +84,7 @@ void CalendarTest::ClearSettings() {
 
 app::CCalendarDlg& CalendarTest::Open() {
     window = std::make_unique<app::CCalendarDlg>();
-    EXPECT_TRUE(window->Create(app::kMainTemplate, nullptr));
+    EXPECT_TRUE(window->Create(IDD_MAIN, nullptr));
     ::KillTimer(window->hwnd(), app::kTickTimerId);
     gui_test::PumpUntilIdle();
     return *window;

@@ -42,6 +42,11 @@ private:
 // the caller starts next. Gives up after `limitMs`.
 void WhenDialogOpens(std::function<bool(HWND dialog)> action, int limitMs = 10000);
 
+// Fails the running test when a window or dialog procedure caught an
+// exception, and forgets the catches so each is told once. Every GUI test
+// program runs it at the end of each test.
+void ExpectNoCaughtExceptions();
+
 // Presses a dialog button as a click would.
 void PressButton(HWND dialog, int controlId);
 

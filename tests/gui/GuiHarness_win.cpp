@@ -1,10 +1,33 @@
 #include "tests/gui/GuiHarness.h"
 
 #include "framework/Gdi.h"
+#include "framework/LiveCounts.h"
+
+#include <gtest/gtest.h>
 
 #include <utility>
 
 namespace gui_test {
+
+namespace {
+
+class CatchCheck : public ::testing::EmptyTestEventListener {
+    void OnTestEnd(const ::testing::TestInfo&) override { ExpectNoCaughtExceptions(); }
+};
+
+// Installs the check once the test program runs (gtest_main owns main).
+class CatchCheckEnvironment : public ::testing::Environment {
+    void SetUp() override { ::testing::UnitTest::GetInstance()->listeners().Append(new CatchCheck); }
+};
+
+::testing::Environment* const catchCheck = ::testing::AddGlobalTestEnvironment(new CatchCheckEnvironment);
+
+}  // namespace
+
+void ExpectNoCaughtExceptions() {
+    EXPECT_EQ(fw::CaughtExceptions(), 0) << "exceptions caught at the window procedures";
+    fw::detail::ForgetCaughtExceptions();
+}
 
 void PumpUntilIdle(int quietMs) {
     for (;;) {

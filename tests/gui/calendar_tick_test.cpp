@@ -116,7 +116,7 @@ TEST_F(Ticking, MidnightWaitsForTheOpenEditor) {
     Open();
     CalendarDate markWhileOpen;
     gui_test::WhenDialogOpens([&](HWND) {
-        const HWND editor = calendar_test::DialogWith(1029);  // the day-note editor
+        const HWND editor = calendar_test::DialogWith(IDC_ONE_OFF_EDIT);  // the day-note editor
         if (!editor) return false;
         SetClock({2024, 3, 16});
         window->OnTick();
@@ -188,8 +188,8 @@ std::vector<HWND> windows, parents;
 std::vector<int> startCounts;
 
 void CALLBACK RestartStep(HWND, UINT, UINT_PTR, DWORD) {
-    if (const HWND prompt = calendar_test::DialogWith(app::kExitUninstallButtonId))
-        return gui_test::PressButton(prompt, app::kExitCloseButtonId);
+    if (const HWND prompt = calendar_test::DialogWith(IDC_EXIT_UNINSTALL))
+        return gui_test::PressButton(prompt, IDC_EXIT_CLOSE);
     const HWND w = ::FindWindowA(nullptr, "ri2.23");
     if (!w || ::GetWindowThreadProcessId(w, nullptr) != ::GetCurrentThreadId()) return;
     auto* calendar = dynamic_cast<app::CCalendarDlg*>(fw::CWnd::FromHandle(w));

@@ -28,7 +28,7 @@ protected:
                window->YearCombo().GetCurSel() == m.year - 1900 && window->MonthCombo().GetCurSel() == m.month - 1;
     }
     void TypeMemo(const char* text, bool replaceAll = false) {
-        const HWND edit = ::GetDlgItem(window->MemoPad()->hwnd(), app::kMemoEditId);
+        const HWND edit = ::GetDlgItem(window->MemoPad()->hwnd(), IDC_MEMO_EDIT);
         ::SendMessageA(edit, EM_SETSEL, replaceAll ? 0 : -1, -1);
         ::SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
     }
@@ -96,7 +96,7 @@ TEST_F(Calendar, Navigation) {
     const auto choose = [&](int yearItem, int monthItem) {
         window->YearCombo().SetCurSel(yearItem);
         window->MonthCombo().SetCurSel(monthItem);
-        ::SendMessageA(window->hwnd(), WM_COMMAND, MAKEWPARAM(app::kMonthComboId, CBN_SELCHANGE), 0);
+        ::SendMessageA(window->hwnd(), WM_COMMAND, MAKEWPARAM(IDC_MONTH_COMBO, CBN_SELCHANGE), 0);
     };
     choose(0, 0);
     EXPECT_TRUE(Showing({1900, 2})) << "January 1900 is not shown";
@@ -128,18 +128,15 @@ TEST_F(Calendar, ExitPrompt) {
     const struct {
         int button;  // 0: the close box
         bool removalFails, ends, autostartKept;
-    } cases[] = {{app::kExitCloseButtonId, false, true, true},
-                 {app::kExitUninstallButtonId, false, true, false},
-                 {app::kExitUninstallButtonId, true, false, true},
-                 {0, false, false, true},
-                 {IDCANCEL, false, false, true},
-                 {IDOK, false, false, true}};
+    } cases[] = {{IDC_EXIT_CLOSE, false, true, true},     {IDC_EXIT_UNINSTALL, false, true, false},
+                 {IDC_EXIT_UNINSTALL, true, false, true}, {0, false, false, true},
+                 {IDCANCEL, false, false, true},          {IDOK, false, false, true}};
     for (const auto& c : cases) {
         Open();
         if (c.removalFails) window->removeAutostart = [] { return -1; };
         messages.clear();
         gui_test::WhenDialogOpens([&](HWND) {
-            const HWND prompt = calendar_test::DialogWith(app::kExitUninstallButtonId);
+            const HWND prompt = calendar_test::DialogWith(IDC_EXIT_UNINSTALL);
             if (prompt) ::PostMessageA(prompt, c.button ? WM_COMMAND : WM_CLOSE, c.button, 0);
             return prompt != nullptr;
         });
@@ -166,7 +163,7 @@ TEST_F(Calendar, MemoPad) {
     TypeMemo("b");
     EXPECT_EQ(messages.size(), 1u) << "told once while saving fails";
     ::RemoveDirectoryA("备忘\\default");
-    gui_test::PressButton(window->MemoPad()->hwnd(), app::kMemoHideButtonId);
+    gui_test::PressButton(window->MemoPad()->hwnd(), IDC_MEMO_HIDE);
     gui_test::PumpUntilIdle();
     EXPECT_EQ(MemoFile(), "ab") << "tried again when the pad is hidden";
     EXPECT_TRUE(!::IsWindowVisible(window->MemoPad()->hwnd()) && ::IsWindowVisible(window->MemoTab()->hwnd()));
