@@ -6,7 +6,8 @@
 //     startup_bench CALENDAR.exe FLOOR.exe EMPTY.exe [RUNS]
 //
 // A window counts as painted once the screen shows the title strip's colour
-// at its top-left corner. Prints the median times, the calendar's ratio to
+// at its top-left corner and, for the calendar, the weekday band of the
+// month grid at its right end. Prints the median times, the calendar's ratio to
 // the floor and to the empty window, and the working sets measured at that
 // moment.
 #include <windows.h>
@@ -35,18 +36,30 @@ double Now() {
     return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-bool ShowsStrip(const char* title) {
+// A point of a window and the colour it shows once painted.
+struct Probe {
+    int x = 0;
+    int y = 0;
+    COLORREF colour = 0;
+};
+
+constexpr Probe kStripProbe{2, 2, kStripColour};
+constexpr Probe kWeekdayBandProbe{360, 23, RGB(72, 61, 139)};
+
+bool Shows(const char* title, const Probe* probes, int count) {
     HWND window = FindWindowA(nullptr, title);
     if (!window || !IsWindowVisible(window)) return false;
     RECT rect;
     GetWindowRect(window, &rect);
     HDC screen = GetDC(nullptr);
-    const COLORREF pixel = GetPixel(screen, rect.left + 2, rect.top + 2);
+    bool shown = true;
+    for (int i = 0; i < count && shown; ++i)
+        shown = GetPixel(screen, rect.left + probes[i].x, rect.top + probes[i].y) == probes[i].colour;
     ReleaseDC(nullptr, screen);
-    return pixel == kStripColour;
+    return shown;
 }
 
-Sample RunOnce(const char* exe, const char* title) {
+Sample RunOnce(const char* exe, const char* title, const Probe* probes, int probeCount) {
     std::string commandLine = std::string("\"") + exe + "\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
@@ -56,7 +69,7 @@ Sample RunOnce(const char* exe, const char* title) {
     if (!CreateProcessA(exe, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
         return sample;
     while (Now() - start < kGiveUpMs) {
-        if (ShowsStrip(title)) {
+        if (Shows(title, probes, probeCount)) {
             sample.milliseconds = Now() - start;
             PROCESS_MEMORY_COUNTERS memory{};
             if (GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory))
@@ -84,6 +97,7 @@ double Median(std::vector<double> values) {
 struct Program {
     const char* exe;
     const char* title;
+    std::vector<Probe> probes;
     std::vector<double> milliseconds;
     std::vector<double> workingSetKiB;
 };
@@ -98,13 +112,15 @@ int main(int argc, char** argv) {
     const int runs = argc > 4 ? std::max(1, std::atoi(argv[4])) : 11;
     // The order within a round turns with each round, so that none of them
     // always runs just after the same neighbour.
-    Program programs[] = {{argv[1], "ri2.23", {}, {}}, {argv[2], "StartupFloor", {}, {}},
-                          {argv[3], "StartupBaseline", {}, {}}};
+    Program programs[] = {{argv[1], "ri2.23", {kStripProbe, kWeekdayBandProbe}, {}, {}},
+                          {argv[2], "StartupFloor", {kStripProbe}, {}, {}},
+                          {argv[3], "StartupBaseline", {kStripProbe}, {}, {}}};
     constexpr int kPrograms = 3;
     for (int i = 0; i < runs; ++i) {
         for (int k = 0; k < kPrograms; ++k) {
             Program& program = programs[(i + k) % kPrograms];
-            const Sample sample = RunOnce(program.exe, program.title);
+            const Sample sample =
+                RunOnce(program.exe, program.title, program.probes.data(), static_cast<int>(program.probes.size()));
             if (sample.milliseconds < 0) {
                 std::fprintf(stderr, "run %d: %s never painted\n", i + 1, program.title);
                 return 1;
