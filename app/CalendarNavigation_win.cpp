@@ -114,8 +114,11 @@ void CCalendarDlg::RunExitPrompt() {
 
 // The tick.
 
-LRESULT CCalendarDlg::OnTimer(WPARAM, LPARAM) {
-    OnTick();
+LRESULT CCalendarDlg::OnTimer(WPARAM id, LPARAM) {
+    if (id == kFinishStartupTimerId)
+        FinishStartup();
+    else
+        OnTick();
     return 0;
 }
 
