@@ -122,10 +122,9 @@ void CCalendarDlg::RunExitPrompt() {
 // The tick.
 
 LRESULT CCalendarDlg::OnTimer(WPARAM id, LPARAM) {
-    if (id == kFinishStartupTimerId)
-        FinishStartup();
-    else
-        OnTick();
+    // A tick that comes first (a very slow first paint) finishes start-up too.
+    if (id == kFinishStartupTimerId || !headlineLabel.hwnd()) FinishStartup();
+    if (id != kFinishStartupTimerId) OnTick();
     return 0;
 }
 
