@@ -4,7 +4,7 @@ NATIVE := build/native
 ASAN := build/asan
 WIN := build/win
 
-.PHONY: test run deps native asan win test-native test-asan test-win dist monthdump bench bench-startup clean
+.PHONY: test run deps native asan win test-native test-asan test-win dist monthdump bench bench-startup bench-month clean
 
 test: deps test-native test-asan test-win
 	@echo "All builds tested."
@@ -51,11 +51,18 @@ run: deps
 	cmake --build $(WIN) -j $(JOBS) --target Veltrano
 	tools/run-calendar.sh
 
-# Start-up time and working set against an empty Win32 window.
+# Start-up time and working set against the floor and an empty Win32 window.
 bench-startup: deps
 	cmake -S . -B $(WIN) -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake >/dev/null
-	cmake --build $(WIN) -j $(JOBS) --target Veltrano startup_bench startup_baseline
+	cmake --build $(WIN) -j $(JOBS) --target Veltrano startup_bench startup_floor startup_baseline
 	tools/startup/bench.sh
+
+# A hundred month changes in the main window under Wine, from the click on
+# "下月" to the new month painted.
+bench-month: deps
+	cmake -S . -B $(WIN) -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake >/dev/null
+	cmake --build $(WIN) -j $(JOBS) --target monthchange_bench
+	VELTRANO_WINEPREFIX=$(CURDIR)/build/wineprefix-bench tools/wine-run.sh $(WIN)/tools/startup/monthchange_bench.exe
 
 clean:
 	rm -rf build

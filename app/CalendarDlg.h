@@ -37,6 +37,8 @@ inline constexpr UINT kCloseButtonId = 1001;
 inline constexpr UINT kHeadlineLabelId = 1053;
 inline constexpr UINT kNextArticleButtonId = 1054;
 inline constexpr UINT_PTR kTickTimerId = 1;
+// Fires once, after the first picture: the start-up's unseen windows.
+inline constexpr UINT_PTR kFinishStartupTimerId = 2;
 
 class CCalendarDlg : public fw::CDialog, public view::MonthViewOwner, public MemoPadHost {
 public:
@@ -109,6 +111,10 @@ protected:
     void PlaceWindow();
     void EnterNotesFolder();
     void CreateMemoWindows();
+    void CreateMemoPad();
+    // What start-up leaves until the first picture is on the screen: the
+    // windows not seen yet (a hidden memo pad, the headline strip, the tip).
+    void FinishStartup();
     void CreateHeaderButtons();
     void CreateHeadlineStrip();
     void FillPickers();

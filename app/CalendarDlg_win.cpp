@@ -83,13 +83,12 @@ BOOL CCalendarDlg::OnInitDialog() {
     CreateHeaderButtons();
 
     monthView = std::make_unique<view::CMonthView>();
-    monthView->Create({0, kMonthViewTop, windowWidth, kMonthViewTop + gridHeight}, this, view::kMonthViewId, this);
+    monthView->Create({0, kMonthViewTop, windowWidth, kMonthViewTop + gridHeight}, this, view::kMonthViewId, this, true);
     // The notes folder is current: its update file, when there is one, brings
     // the days off of years the built-in table lacks or gets wrong.
     static_cast<void>(monthView->holidays.LoadUpdateFile(lunar::kHolidayUpdateFileName));
     FillPickers();
     GoToToday();
-    CreateHeadlineStrip();
 
     prevButton.SetText("上月", TRUE);
     nextButton.SetText("下月", TRUE);
@@ -98,6 +97,9 @@ BOOL CCalendarDlg::OnInitDialog() {
     initialised = true;
 
     ::SetTimer(hwnd_, kTickTimerId, 1000, nullptr);
+    // Timers come after paints; the shortest one leaves the queue idle long
+    // enough for the picture to reach the screen first.
+    ::SetTimer(hwnd_, kFinishStartupTimerId, USER_TIMER_MINIMUM, nullptr);
     // A tool window has no taskbar button.
     ::SetWindowLongA(hwnd_, GWL_EXSTYLE, WS_EX_TOOLWINDOW);
     if (const HWND taskbar = ::FindWindowA("Shell_TrayWnd", nullptr)) {
@@ -135,15 +137,27 @@ void CCalendarDlg::CreateMemoWindows() {
     memoTab->Create(this);
     PlaceMemoTab();
 
+    // A hidden pad is made once the first picture shows.
+    if (ReadMemoShown(RegistrySettings{}))
+        ShowMemoPad();
+    else
+        HideMemoPad();
+}
+
+void CCalendarDlg::CreateMemoPad() {
+    if (memoPad) return;
     memoPad = std::make_unique<CMemoPadDlg>(*this);
     RECT window{};
     ::GetWindowRect(hwnd_, &window);
     memoPad->SetDefaultPos(window.left, window.bottom + 10);
     memoPad->Create(this);
-    if (ReadMemoShown(RegistrySettings{}))
-        ShowMemoPad();
-    else
-        HideMemoPad();
+}
+
+void CCalendarDlg::FinishStartup() {
+    ::KillTimer(hwnd_, kFinishStartupTimerId);
+    CreateMemoPad();
+    if (!headlineLabel.hwnd()) CreateHeadlineStrip();
+    if (monthView) monthView->CreateTipPopup();
 }
 
 void CCalendarDlg::CreateHeaderButtons() {
@@ -167,13 +181,14 @@ void CCalendarDlg::CreateHeaderButtons() {
 // Memo pad and tab.
 
 void CCalendarDlg::ShowMemoPad() {
+    CreateMemoPad();
     ::ShowWindow(memoPad->hwnd(), SW_SHOW);
     ::ShowWindow(memoTab->hwnd(), SW_HIDE);
     RememberMemoShown("1");
 }
 
 void CCalendarDlg::HideMemoPad() {
-    ::ShowWindow(memoPad->hwnd(), SW_HIDE);
+    if (memoPad) ::ShowWindow(memoPad->hwnd(), SW_HIDE);
     ::ShowWindow(memoTab->hwnd(), SW_SHOW);
     RememberMemoShown("0");
 }

@@ -20,6 +20,11 @@ constexpr char kUninstallFailed[] = "无法删除开机自动启动项，程序�
 // The pickers.
 
 void CCalendarDlg::FillPickers() {
+    // Filled without updating the lists item by item, and with the year
+    // list's room taken at once: well under half the time.
+    ::SendMessageA(monthCombo.hwnd(), WM_SETREDRAW, FALSE, 0);
+    ::SendMessageA(yearCombo.hwnd(), WM_SETREDRAW, FALSE, 0);
+    ::SendMessageA(yearCombo.hwnd(), CB_INITSTORAGE, kYearItemCount, kYearItemCount * sizeof "2049年");
     char item[16];
     for (int month = 1; month <= kMonthItemCount; ++month) {
         std::snprintf(item, sizeof item, "%d月", month);
@@ -29,6 +34,8 @@ void CCalendarDlg::FillPickers() {
         std::snprintf(item, sizeof item, "%d年", kFirstShownMonth.year + i);
         yearCombo.AddString(item);
     }
+    ::SendMessageA(monthCombo.hwnd(), WM_SETREDRAW, TRUE, 0);
+    ::SendMessageA(yearCombo.hwnd(), WM_SETREDRAW, TRUE, 0);
 }
 
 void CCalendarDlg::SelectPickers(int year, int month) {
@@ -104,7 +111,11 @@ void CCalendarDlg::RunExitPrompt() {
 
 // The tick.
 
-void CCalendarDlg::OnTimer(UINT_PTR) { OnTick(); }
+void CCalendarDlg::OnTimer(UINT_PTR id) {
+    // A tick that comes first (a very slow first paint) finishes start-up too.
+    if (id == kFinishStartupTimerId || !headlineLabel.hwnd()) FinishStartup();
+    if (id != kFinishStartupTimerId) OnTick();
+}
 
 void CCalendarDlg::OnTick() {
     // Counted before any work: a tick that arrives while this one shows a

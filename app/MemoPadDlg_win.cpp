@@ -36,13 +36,15 @@ BOOL CMemoPadDlg::OnInitDialog() {
     RECT window{};
     ::GetWindowRect(hwnd_, &window);
     pos = MoveOntoWorkAreas(pos, window.right - window.left, window.bottom - window.top, MonitorWorkAreas());
-    ::SetWindowPos(hwnd_, HWND_TOP, pos.x, pos.y, 0, 0, SWP_NOSIZE);
+    ::SetWindowPos(hwnd_, HWND_TOP, pos.x, pos.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
 
     // A multi-line edit reports no change for text set this way: nothing is written.
     memoText = memoFile.Load();
     UpdateData(false);
     ready = true;
-    return TRUE;
+    // Made hidden: the pad takes the focus when it is shown, not while it is
+    // made, perhaps after the main window has it.
+    return FALSE;
 }
 
 void CMemoPadDlg::OnLButtonDown(UINT, POINT point) {

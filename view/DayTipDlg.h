@@ -30,6 +30,11 @@ public:
     const fw::MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
 
 protected:
+    // The tip never takes the focus, not even while it is made.
+    BOOL OnInitDialog() override {
+        fw::CDialog::OnInitDialog();
+        return FALSE;
+    }
     void OnPaint();
     LRESULT OnEraseBkgnd(WPARAM, LPARAM);
 

@@ -27,9 +27,9 @@ public:
     ~CMonthView() override;
 
     // Makes the window (363 x 236 at `rect` of the parent), its fonts, the
-    // year label, the site button and the hidden tip popup. FALSE, with
-    // nothing made, when the window cannot be made.
-    BOOL Create(const RECT& rect, fw::CWnd* parent, UINT id, MonthViewOwner* owner);
+    // year label, the site button and, unless `tipLater`, the hidden tip
+    // popup. FALSE, with nothing made, when the window cannot be made.
+    BOOL Create(const RECT& rect, fw::CWnd* parent, UINT id, MonthViewOwner* owner, bool tipLater = false);
 
     // Shows a month (mark 0 keeps the marked date): day cells, note stores,
     // year label, the owner's "返回" button; repaints without erasing.
@@ -45,6 +45,10 @@ public:
     // Pops today's notes up under the marked day (the owner calls it once,
     // shortly after start-up).
     void ShowTodayTip();
+
+    // Makes the hidden tip popup now, if Create left it for later; the first
+    // tip shown makes it otherwise.
+    void CreateTipPopup();
 
     // True while a day or weekly editor of this view is open: the owner
     // must not change the month under it.

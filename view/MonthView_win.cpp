@@ -55,7 +55,7 @@ CMonthView::~CMonthView() {
     DestroyWindow();
 }
 
-BOOL CMonthView::Create(const RECT& rect, fw::CWnd* parent, UINT id, MonthViewOwner* viewOwner) {
+BOOL CMonthView::Create(const RECT& rect, fw::CWnd* parent, UINT id, MonthViewOwner* viewOwner, bool tipLater) {
     const char* className = RegisterWndClass(0, ::LoadCursor(nullptr, IDC_ARROW));
     if (!CreateEx(0, className, "", WS_CHILD | WS_VISIBLE, rect, parent ? parent->hwnd() : nullptr, id)) return FALSE;
     owner = viewOwner;
@@ -76,7 +76,7 @@ BOOL CMonthView::Create(const RECT& rect, fw::CWnd* parent, UINT id, MonthViewOw
                       stripBackColor, kStripTextColor, kStripPointSize, kStripFace);
 
     tipPopup = std::make_unique<CDayTipDlg>();
-    tipPopup->Create(this);
+    if (!tipLater) CreateTipPopup();
 
     siteButton.SetText("Morvane", TRUE);
     return TRUE;
@@ -234,9 +234,14 @@ void CMonthView::ShowDayTip(int day, POINT clientPoint) {
         ::ShowWindow(tipPopup->hwnd(), SW_HIDE);
         return;
     }
+    CreateTipPopup();
     tipPopup->ShowText(std::move(text), length, screenPoint);
     // Never takes the focus: typing elsewhere goes on while the tip shows.
     ::ShowWindow(tipPopup->hwnd(), SW_SHOWNOACTIVATE);
+}
+
+void CMonthView::CreateTipPopup() {
+    if (tipPopup && !tipPopup->hwnd()) tipPopup->Create(this);
 }
 
 void CMonthView::ShowTodayTip() {

@@ -50,6 +50,23 @@ TEST_F(Calendar, StartsFromAnEmptyRegistryAndRemembersMoves) {
     EXPECT_TRUE(messages.empty());
 }
 
+TEST_F(Calendar, WindowsNotYetSeenAreMadeAfterTheFirstPicture) {
+    for (const char* shown : {"0", "1"}) {
+        SetSetting(app::kMemoShowValue, shown);
+        window = std::make_unique<app::CCalendarDlg>();
+        ASSERT_TRUE(window->Create(app::kMainTemplate, nullptr));
+        const bool padAtOnce = window->MemoPad() && ::IsWindowVisible(window->MemoPad()->hwnd());
+        EXPECT_EQ(padAtOnce, *shown == '1');
+        EXPECT_FALSE(window->HeadlineLabel().hwnd() || window->MonthView()->TipPopup()->hwnd());
+        gui_test::PumpUntilIdle();
+        EXPECT_TRUE(window->MemoPad() && window->HeadlineLabel().hwnd() && window->MonthView()->TipPopup()->hwnd());
+        EXPECT_EQ(::IsWindowVisible(window->MemoPad()->hwnd()), *shown == '1');
+        if (*shown == '0') {
+            EXPECT_EQ(::GetActiveWindow(), window->hwnd()) << "made later, they leave the focus be";
+        }
+    }
+}
+
 TEST_F(Calendar, SavedPositions) {
     const int right = ::GetSystemMetrics(SM_CXFULLSCREEN) - 363, bottom = ::GetSystemMetrics(SM_CYFULLSCREEN) - 236;
     const struct {

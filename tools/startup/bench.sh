@@ -12,6 +12,7 @@ runs="${1:-11}"
   run="$1/tools/wine-run.sh"
   "$run" reg add "HKCU\\SOFTWARE\\Quorvex\\Veltrano" /v NewsHost /t REG_SZ /d 127.0.0.1:9 /f >/dev/null 2>&1
   calendar=$(WINEPREFIX="$VELTRANO_WINEPREFIX" winepath -w "$2/app/Veltrano.exe")
-  baseline=$(WINEPREFIX="$VELTRANO_WINEPREFIX" winepath -w "$2/tools/startup/startup_baseline.exe")
-  "$run" "$2/tools/startup/startup_bench.exe" "$calendar" "$baseline" "$3"
+  floor=$(WINEPREFIX="$VELTRANO_WINEPREFIX" winepath -w "$2/tools/startup/startup_floor.exe")
+  empty=$(WINEPREFIX="$VELTRANO_WINEPREFIX" winepath -w "$2/tools/startup/startup_baseline.exe")
+  "$run" "$2/tools/startup/startup_bench.exe" "$calendar" "$floor" "$empty" "$3"
 ' bench "$root" "$win" "$runs"
