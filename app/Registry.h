@@ -22,7 +22,8 @@ namespace app {
 
 // on == 1: the autostart value `valueName` becomes this executable's full
 // path (the Run key is created if missing). Any other flag deletes the value
-// and nothing else; a value already gone counts as deleted.
+// and nothing else; a value (or Run key) already gone counts as deleted,
+// while a key that cannot be opened for writing is a failure.
 [[nodiscard]] int SetAutostart(int on, const char* valueName);
 
 enum class AutostartCheck {
