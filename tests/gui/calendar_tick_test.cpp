@@ -109,6 +109,9 @@ TEST_F(Ticking, TheClockMovesTheMark) {
             << c.clock.year << "-" << c.clock.month << "-" << c.clock.day;
         EXPECT_EQ(window->YearCombo().GetCurSel() * 100 + window->MonthCombo().GetCurSel(),
                   (c.shown.year - 1900) * 100 + c.shown.month - 1);
+        window->ShowMonth(2020, 6);
+        EXPECT_EQ(::IsWindowVisible(window->TodayButton().hwnd()) != 0, c.mark != CalendarDate{})
+            << "\"返回\" only with a today to go back to";
     }
 }
 
