@@ -4,7 +4,7 @@ NATIVE := build/native
 ASAN := build/asan
 WIN := build/win
 
-.PHONY: test run deps native asan win test-native test-asan test-win monthdump bench bench-startup clean
+.PHONY: test run deps native asan win test-native test-asan test-win monthdump bench bench-startup bench-fetch clean
 
 test: deps test-native test-asan test-win
 	@echo "All builds tested."
@@ -52,6 +52,13 @@ bench-startup: deps
 	cmake -S . -B $(WIN) -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake >/dev/null
 	cmake --build $(WIN) -j $(JOBS) --target Veltrano startup_bench startup_baseline
 	tools/startup/bench.sh
+
+# The longest time the window takes to answer while its headline server is
+# silent.
+bench-fetch: deps
+	cmake -S . -B $(WIN) -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake >/dev/null
+	cmake --build $(WIN) -j $(JOBS) --target Veltrano fetch_probe
+	tools/fetchprobe/probe.sh
 
 clean:
 	rm -rf build
