@@ -18,6 +18,7 @@
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
 #include "framework/Gdi.h"
+#include "news/AsyncHttpGet.h"
 #include "news/Socket.h"
 #include "view/HoverButton.h"
 #include "view/MonthView.h"
@@ -25,6 +26,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace app {
 
@@ -84,6 +86,7 @@ public:
     const std::string& HeadlineLink() const { return headlineLink; }
     const TickSchedule& Schedule() const { return schedule; }
     int HeadlineFetches() const { return headlineFetches; }
+    bool HeadlineFetchRunning() const { return headlineFetch.Running(); }
     bool AutostartRegistered() const { return autostartRegistered; }
 
     static const fw::MessageMap* GetThisMessageMap();
@@ -118,8 +121,7 @@ protected:
     CalendarDate MarkedDate() const;
     void RunExitPrompt();
     void ShowHeadlineTitle();
-    // Clicks on "下一篇" made while a fetch blocked the window.
-    void DropQueuedNextArticleClicks();
+    void OnHeadlineFetched(int result, std::string_view body);
 
     COLORREF titleBarColor = RGB(50, 80, 90);
     COLORREF titleBarTextColor = RGB(189, 183, 107);
@@ -145,7 +147,7 @@ protected:
     TickSchedule schedule;
     std::unique_ptr<news::SocketLibrary> sockets;
     fw::CFont headlineFont;  // the headline label's font, for measuring titles
-    bool fetching = false;
+    news::AsyncHttpGet headlineFetch;
     int headlineFetches = 0;
     bool exitChosen = false;
 };

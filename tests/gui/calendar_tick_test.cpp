@@ -47,7 +47,7 @@ protected:
     }
     YearMonth Shown() const { return {window->MonthView()->year, window->MonthView()->month}; }
     HWND Parent() const { return ::GetAncestor(window->hwnd(), GA_PARENT); }
-    // One fetch answered with `body`; `during` runs while the window waits.
+    // One fetch answered with `body`; `during` runs while the fetch waits.
     void FetchFrom(
         const std::string& body, const std::function<void()>& during = [] {}) {
         newstest::ScriptedServer server([&](news::Socket& c) {
@@ -58,8 +58,10 @@ protected:
         });
         calendar_test::SetSetting(app::kNewsHostValue, "127.0.0.1:" + std::to_string(server.Port()));
         window->FetchHeadline();
+        const DWORD giveUp = ::GetTickCount() + 15000;
+        while (window->HeadlineFetchRunning() && ::GetTickCount() < giveUp) gui_test::PumpUntilIdle(10);
         server.Join();
-        calendar_test::SetSetting(app::kNewsHostValue, "127.0.0.1:1");
+        calendar_test::SetSetting(app::kNewsHostValue, calendar_test::kNoNewsHost);
         gui_test::PumpUntilIdle();
     }
 };
@@ -246,17 +248,20 @@ TEST_F(Ticking, HeadlineStrip) {
         gui_test::PumpUntilIdle();
     }
     EXPECT_EQ(opened, std::vector<std::string>{"HTTPS://news.example/2"}) << "web links only";
-    fw::SetWebAddressOpener(system);
 
     window->ShowMonth(2020, 6);
     const int fetches = window->HeadlineFetches();
-    FetchFrom("*http://a.example/\tT", [&] {  // clicks made while the window cannot answer
+    FetchFrom("*http://a.example/\tT", [&] {  // clicks made while the fetch runs
         ::PostMessageA(window->NextArticleButton().hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
         ::PostMessageA(window->hwnd(), view::WM_HOVERBUTTON_CLICK, app::kNextArticleButtonId, 0);
         ::PostMessageA(window->hwnd(), view::WM_HOVERBUTTON_CLICK, app::kPrevButtonId, 0);
+        ::PostMessageA(window->hwnd(), view::WM_HOVERBUTTON_CLICK, app::kHeadlineLabelId, 0);
     });
     EXPECT_EQ(window->HeadlineFetches(), fetches + 1) << "only the fetch itself";
-    EXPECT_EQ(window->MonthView()->month, 5) << "other clicks stay";
+    EXPECT_EQ(window->MonthView()->month, 5) << "other clicks are handled meanwhile";
+    EXPECT_EQ(opened.back(), "HTTPS://news.example/2") << "the link of the title shown at the click";
+    EXPECT_EQ(window->HeadlineLabel().Text(), "T");
+    fw::SetWebAddressOpener(system);
 }
 
 }  // namespace
