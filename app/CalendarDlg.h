@@ -25,6 +25,7 @@
 #include "view/MonthViewOwner.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -55,6 +56,11 @@ public:
     void HideMemoPad() override;
     // Puts the memo tab beside the window's bottom-right corner.
     void PlaceMemoTab();
+
+    // The memo of a pad whose save kept failing: the next window's pad takes
+    // it over (before DoModal), so a re-made window loses nothing.
+    std::optional<std::string> UnsavedMemo() const;
+    void TakeOverMemo(std::string text) { memoTakenOver = std::move(text); }
 
     // The headline strip: fetch one headline now; open the shown one's link.
     void FetchHeadline();
@@ -141,6 +147,7 @@ protected:
     view::CHoverButton nextArticleButton;
     std::unique_ptr<CMemoPadDlg> memoPad;
     std::unique_ptr<CMemoTabDlg> memoTab;
+    std::optional<std::string> memoTakenOver;
     std::string headlineTitle;
     std::string headlineLink;
 

@@ -21,6 +21,7 @@ constexpr int kIconId = 128;
 
 constexpr char kNetworkFailed[] = "网络初始化失败，请报告管理员";
 constexpr char kWarningCaption[] = "警告";
+constexpr char kMonthViewFailed[] = "无法建立月历窗口，程序无法运行。";
 constexpr char kNotesFolderFailed[] = "无法建立或进入记事文件夹：\n%s\n记事和备忘将无法保存。";
 
 // The taskbar is told once that a tool window appeared.
@@ -90,7 +91,13 @@ BOOL CCalendarDlg::OnInitDialog() {
     CreateHeaderButtons();
 
     monthView = std::make_unique<view::CMonthView>();
-    monthView->Create({0, kGridTop, windowWidth, kGridTop + gridHeight}, this, view::kMonthViewId, this);
+    if (!monthView->Create({0, kGridTop, windowWidth, kGridTop + gridHeight}, this, view::kMonthViewId, this)) {
+        // Without its month grid the window has nothing to show: end the program.
+        monthView.reset();
+        fw::MessageBoxFor(hwnd_, kMonthViewFailed);
+        EndDialog(-1);
+        return FALSE;
+    }
     FillPickers();
     GoToToday();
     CreateHeadlineStrip();
@@ -140,6 +147,7 @@ void CCalendarDlg::CreateMemoWindows() {
     PlaceMemoTab();
 
     memoPad = std::make_unique<CMemoPadDlg>(*this);
+    if (memoTakenOver) memoPad->TakeOver(std::move(*memoTakenOver));
     RECT window{};
     ::GetWindowRect(hwnd_, &window);
     memoPad->SetDefaultPos(window.left, window.bottom + 10);
@@ -148,6 +156,11 @@ void CCalendarDlg::CreateMemoWindows() {
         ShowMemoPad();
     else
         HideMemoPad();
+}
+
+std::optional<std::string> CCalendarDlg::UnsavedMemo() const {
+    if (!memoPad || !memoPad->SavePending()) return std::nullopt;
+    return memoPad->MemoText();
 }
 
 void CCalendarDlg::CreateHeaderButtons() {

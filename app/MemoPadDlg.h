@@ -9,7 +9,9 @@
 #include "framework/Dialog.h"
 #include "notes/MemoFile.h"
 
+#include <optional>
 #include <string>
+#include <utility>
 
 namespace app {
 
@@ -34,6 +36,13 @@ public:
     // the program ends).
     void SaveIfPending();
 
+    // A save failed and was not made good since: the text is only here.
+    bool SavePending() const { return autosave.Pending(); }
+
+    // Before Create: the text of an earlier pad whose save kept failing. The
+    // pad shows it instead of the file's and saves it at once.
+    void TakeOver(std::string text) { takenOver = std::move(text); }
+
     const std::string& MemoText() const { return memoText; }
 
     static const fw::MessageMap* GetThisMessageMap();
@@ -57,6 +66,7 @@ protected:
     void Save();
 
     std::string memoText;
+    std::optional<std::string> takenOver;
     bool ready = false;
     int defaultX = 500;
     int defaultY = 500;

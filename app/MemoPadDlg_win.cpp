@@ -46,7 +46,12 @@ BOOL CMemoPadDlg::OnInitDialog() {
 
     // A multi-line edit reports no change for text set this way: nothing is written.
     memoText = memoFile.Load();
+    if (takenOver) memoText = std::move(*takenOver);
     UpdateData(false);
+    if (takenOver) {
+        takenOver.reset();
+        Save();
+    }
     ready = true;
     return TRUE;
 }

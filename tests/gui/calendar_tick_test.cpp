@@ -191,12 +191,13 @@ TEST_F(Ticking, AnAttemptThatDoesNotLandIsTriedAgain) {
 std::unique_ptr<FakeDesktop> desk;
 std::vector<HWND> windows, parents;
 std::vector<int> startCounts;
+std::vector<std::string> memoTexts;
 
 void CALLBACK RestartStep(HWND, UINT, UINT_PTR, DWORD) {
     if (const HWND prompt = calendar_test::DialogWith(app::kExitUninstallButtonId))
         return gui_test::PressButton(prompt, app::kExitCloseButtonId);
     const HWND w = ::FindWindowA(nullptr, "ri2.23");
-    if (!w || ::GetWindowThreadProcessId(w, nullptr) != ::GetCurrentThreadId()) return;
+    if (!w || !::IsWindowVisible(w) || ::GetWindowThreadProcessId(w, nullptr) != ::GetCurrentThreadId()) return;
     auto* calendar = dynamic_cast<app::CCalendarDlg*>(fw::CWnd::FromHandle(w));
     if (!calendar || (!windows.empty() && windows.back() == w) || windows.size() == 2) return;
     ::KillTimer(w, app::kTickTimerId);
@@ -204,10 +205,16 @@ void CALLBACK RestartStep(HWND, UINT, UINT_PTR, DWORD) {
     startCounts.push_back(calendar->Schedule().tickCount * 10 + calendar->Schedule().embedded);
     calendar->OnTick();
     parents.push_back(::GetAncestor(w, GA_PARENT));
-    if (windows.size() == 1)
+    const HWND memoEdit = ::GetDlgItem(calendar->MemoPad()->hwnd(), app::kMemoEditId);
+    if (windows.size() == 1) {
+        ::CreateDirectoryA("备忘\\default", nullptr);  // the memo cannot be saved
+        ::SendMessageA(memoEdit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("unsaved"));
         desk = std::make_unique<FakeDesktop>("WorkerW");  // the old desktop goes
-    else
+    } else {
+        memoTexts.push_back(gui_test::TextOf(memoEdit));
+        ::RemoveDirectoryA("备忘\\default");
         ::PostMessageA(w, view::WM_HOVERBUTTON_CLICK, app::kCloseButtonId, 0);
+    }
 }
 
 TEST_F(Ticking, TheWindowComesBackWhenItsDesktopGoesAndEmbedsAgain) {
@@ -220,6 +227,7 @@ TEST_F(Ticking, TheWindowComesBackWhenItsDesktopGoesAndEmbedsAgain) {
     EXPECT_EQ(parents, (std::vector<HWND>{firstView, desk->view}));
     EXPECT_EQ(startCounts, (std::vector<int>{-20, -20})) << "the new window starts its tick and embedding anew";
     EXPECT_FALSE(::IsWindow(windows[0]) || ::IsWindow(windows[1]));
+    EXPECT_EQ(memoTexts, std::vector<std::string>{"unsaved"}) << "the new pad takes over the unsaved memo";
     desk.reset();
 }
 
