@@ -4,7 +4,7 @@ NATIVE := build/native
 ASAN := build/asan
 WIN := build/win
 
-.PHONY: test run deps native asan win test-native test-asan test-win dist monthdump bench bench-startup bench-month clean
+.PHONY: test run deps native asan win test-native test-asan test-win dist monthdump bench bench-startup bench-month bench-fetch clean
 
 test: deps test-native test-asan test-win
 	@echo "All builds tested."
@@ -63,6 +63,13 @@ bench-month: deps
 	cmake -S . -B $(WIN) -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake >/dev/null
 	cmake --build $(WIN) -j $(JOBS) --target monthchange_bench
 	VELTRANO_WINEPREFIX=$(CURDIR)/build/wineprefix-bench tools/wine-run.sh $(WIN)/tools/startup/monthchange_bench.exe
+
+# The longest time the window takes to answer while its headline server is
+# silent.
+bench-fetch: deps
+	cmake -S . -B $(WIN) -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake >/dev/null
+	cmake --build $(WIN) -j $(JOBS) --target Veltrano fetch_probe
+	tools/fetchprobe/probe.sh
 
 clean:
 	rm -rf build

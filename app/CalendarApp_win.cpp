@@ -13,6 +13,10 @@
 
 #include <ctime>
 
+#include <optional>
+#include <string>
+#include <utility>
+
 namespace app {
 
 namespace {
@@ -72,13 +76,16 @@ BOOL CCalendarApp::InitInstance() {
 }
 
 void RunCalendarWindows() {
+    std::optional<std::string> unsavedMemo;
     for (;;) {
         CCalendarDlg window;
+        if (unsavedMemo) window.TakeOverMemo(std::move(*unsavedMemo));
         fw::CWinApp* const app = fw::CWinApp::Current();
         if (app) app->m_pMainWnd = &window;
         const INT_PTR result = window.DoModal();
         if (app) app->m_pMainWnd = nullptr;
         if (window.ExitChosen() || result == -1 || QuitPending()) return;
+        unsavedMemo = window.UnsavedMemo();
     }
 }
 

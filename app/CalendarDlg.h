@@ -19,6 +19,7 @@
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
 #include "framework/Gdi.h"
+#include "news/AsyncHttpGet.h"
 #include "news/Socket.h"
 #include "view/HoverButton.h"
 #include "view/MonthView.h"
@@ -26,7 +27,9 @@
 #include "resources/resource_ids.h"
 
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace app {
 
@@ -54,6 +57,11 @@ public:
     void HideMemoPad() override;
     // Puts the memo tab beside the window's bottom-right corner.
     void PlaceMemoTab();
+
+    // The memo of a pad whose save kept failing: the next window's pad takes
+    // it over (before DoModal), so a re-made window loses nothing.
+    std::optional<std::string> UnsavedMemo() const;
+    void TakeOverMemo(std::string text) { memoTakenOver = std::move(text); }
 
     // The headline strip: fetch one headline now; open the shown one's link.
     void FetchHeadline();
@@ -85,6 +93,7 @@ public:
     const std::string& HeadlineLink() const { return headlineLink; }
     const TickSchedule& Schedule() const { return schedule; }
     int HeadlineFetches() const { return headlineFetches; }
+    bool HeadlineFetchRunning() const { return headlineFetch.Running(); }
     bool AutostartRegistered() const { return autostartRegistered; }
 
     static const fw::MessageMap* GetThisMessageMap();
@@ -123,8 +132,7 @@ protected:
     CalendarDate MarkedDate() const;
     void RunExitPrompt();
     void ShowHeadlineTitle();
-    // Clicks on "下一篇" made while a fetch blocked the window.
-    void DropQueuedNextArticleClicks();
+    void OnHeadlineFetched(int result, std::string_view body);
 
     COLORREF titleBarColor = RGB(50, 80, 90);
     COLORREF titleBarTextColor = RGB(189, 183, 107);
@@ -144,13 +152,14 @@ protected:
     view::CHoverButton nextArticleButton;
     std::unique_ptr<CMemoPadDlg> memoPad;
     std::unique_ptr<CMemoTabDlg> memoTab;
+    std::optional<std::string> memoTakenOver;
     std::string headlineTitle;
     std::string headlineLink;
 
     TickSchedule schedule;
     std::unique_ptr<news::SocketLibrary> sockets;
     fw::CFont headlineFont;  // the headline label's font, for measuring titles
-    bool fetching = false;
+    news::AsyncHttpGet headlineFetch;
     int headlineFetches = 0;
     bool exitChosen = false;
 };

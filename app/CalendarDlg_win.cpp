@@ -19,6 +19,7 @@ namespace {
 
 constexpr char kNetworkFailed[] = "网络初始化失败，请报告管理员";
 constexpr char kWarningCaption[] = "警告";
+constexpr char kMonthViewFailed[] = "无法建立月历窗口，程序无法运行。";
 constexpr char kNotesFolderFailed[] = "无法建立或进入记事文件夹：\n%s\n记事和备忘将无法保存。";
 
 // The taskbar is told once that a tool window appeared.
@@ -83,7 +84,14 @@ BOOL CCalendarDlg::OnInitDialog() {
     CreateHeaderButtons();
 
     monthView = std::make_unique<view::CMonthView>();
-    monthView->Create({0, kMonthViewTop, windowWidth, kMonthViewTop + gridHeight}, this, view::kMonthViewId, this, true);
+    if (!monthView->Create({0, kMonthViewTop, windowWidth, kMonthViewTop + gridHeight}, this, view::kMonthViewId, this,
+                           true)) {
+        // Without its month grid the window has nothing to show: end the program.
+        monthView.reset();
+        fw::MessageBoxFor(hwnd_, kMonthViewFailed);
+        EndDialog(-1);
+        return FALSE;
+    }
     // The notes folder is current: its update file, when there is one, brings
     // the days off of years the built-in table lacks or gets wrong.
     static_cast<void>(monthView->holidays.LoadUpdateFile(lunar::kHolidayUpdateFileName));
@@ -147,6 +155,7 @@ void CCalendarDlg::CreateMemoWindows() {
 void CCalendarDlg::CreateMemoPad() {
     if (memoPad) return;
     memoPad = std::make_unique<CMemoPadDlg>(*this);
+    if (memoTakenOver) memoPad->TakeOver(std::move(*memoTakenOver));
     RECT window{};
     ::GetWindowRect(hwnd_, &window);
     memoPad->SetDefaultPos(window.left, window.bottom + 10);
@@ -158,6 +167,11 @@ void CCalendarDlg::FinishStartup() {
     CreateMemoPad();
     if (!headlineLabel.hwnd()) CreateHeadlineStrip();
     if (monthView) monthView->CreateTipPopup();
+}
+
+std::optional<std::string> CCalendarDlg::UnsavedMemo() const {
+    if (!memoPad || !memoPad->SavePending()) return std::nullopt;
+    return memoPad->MemoText();
 }
 
 void CCalendarDlg::CreateHeaderButtons() {

@@ -8,8 +8,6 @@
 #include "news/HttpClient.h"
 #include "news/NewsEndpoint.h"
 
-#include <vector>
-
 namespace app {
 
 namespace {
@@ -40,19 +38,20 @@ void CCalendarDlg::CreateHeadlineStrip() {
 }
 
 void CCalendarDlg::FetchHeadline() {
-    if (fetching) return;
-    fetching = true;
+    // One fetch at a time: "下一篇" while one runs does nothing.
+    if (headlineFetch.Running()) return;
     ++headlineFetches;
     const news::NewsEndpoint endpoint = ReadNewsEndpoint(RegistrySettings{});
-    char body[news::kHeadlineBodyCapacity + 1] = {};
-    std::size_t length = news::kHeadlineBodyCapacity;
-    const int result =
-        news::HttpGet(body, length, endpoint.host.c_str(), news::kHeadlinePath, news::kHeadlineVersion, endpoint.port);
-    fetching = false;
-    DropQueuedNextArticleClicks();
-    if (result != news::kHttpOk) return;
+    static_cast<void>(headlineFetch.Start(endpoint.host, news::kHeadlinePath, news::kHeadlineVersion, endpoint.port,
+                                          [this](int result, std::string_view body) { OnHeadlineFetched(result, body); }));
+}
 
-    if (const std::optional<news::Headline> headline = news::ParseHeadline({body, length})) {
+void CCalendarDlg::OnHeadlineFetched(int result, std::string_view body) {
+    if (result != news::kHttpOk || !::IsWindow(hwnd_)) return;
+    // The label's text, the title and the link change together, so a click
+    // opens the link of the title shown.
+    if (const std::optional<news::Headline> headline =
+            news::ParseHeadline(body.substr(0, news::kHeadlineBodyCapacity))) {
         headlineLink = headline->link;
         headlineTitle = headline->title;
         ShowHeadlineTitle();
@@ -65,18 +64,6 @@ void CCalendarDlg::ShowHeadlineTitle() {
     const fw::SelectGuard selected(dc.get(), headlineFont.get());
     const auto measure = [&](std::string_view text) { return static_cast<int>(view::MeasureText(dc.get(), text).cx); };
     headlineLabel.SetText(EscapeMnemonics(FitWithEllipsis(headlineTitle, kHeadlineMaxWidth, measure)), TRUE);
-}
-
-void CCalendarDlg::DropQueuedNextArticleClicks() {
-    MSG message;
-    const HWND button = nextArticleButton.hwnd();
-    while (button && ::PeekMessageA(&message, button, WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, PM_REMOVE)) {
-    }
-    // Clicks already posted by the button: drop those of "下一篇", keep the rest.
-    std::vector<MSG> kept;
-    while (::PeekMessageA(&message, hwnd_, view::WM_HOVERBUTTON_CLICK, view::WM_HOVERBUTTON_CLICK, PM_REMOVE))
-        if (message.wParam != kNextArticleButtonId) kept.push_back(message);
-    for (const MSG& click : kept) ::PostMessageA(hwnd_, click.message, click.wParam, click.lParam);
 }
 
 void CCalendarDlg::OpenHeadline() {

@@ -14,6 +14,7 @@ namespace {
 
 constexpr char kEmbeddingGivenUp[] = "无法设置到桌面，请报告站长";
 constexpr char kUninstallFailed[] = "无法删除开机自动启动项，程序继续运行。";
+constexpr char kMemoUnsavedAtExit[] = "记事小本无法保存到磁盘，程序继续运行，以免文字丢失。";
 
 }  // namespace
 
@@ -98,15 +99,20 @@ void CCalendarDlg::ShowTodayButton(bool show) { ::ShowWindow(todayButton.hwnd(),
 void CCalendarDlg::RunExitPrompt() {
     CExitPromptDlg prompt(this);
     prompt.DoModal();
+    if (prompt.choice != CExitPromptDlg::kCloseProgram && prompt.choice != CExitPromptDlg::kUninstall) return;
+    memoPad->SaveIfPending();
+    if (memoPad->SavePending()) {
+        // The memo is only in the pad: ending now would lose it.
+        fw::MessageBoxFor(hwnd_, kMemoUnsavedAtExit);
+        return;
+    }
     if (prompt.choice == CExitPromptDlg::kUninstall && removeAutostart() != 0) {
         // The entry is still there: ending now would look like success.
         fw::MessageBoxFor(hwnd_, kUninstallFailed);
         return;
     }
-    if (prompt.choice == CExitPromptDlg::kCloseProgram || prompt.choice == CExitPromptDlg::kUninstall) {
-        exitChosen = true;
-        EndDialog(IDCANCEL);
-    }
+    exitChosen = true;
+    EndDialog(IDCANCEL);
 }
 
 // The tick.

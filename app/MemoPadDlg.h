@@ -10,7 +10,9 @@
 #include "notes/MemoFile.h"
 #include "resources/resource_ids.h"
 
+#include <optional>
 #include <string>
+#include <utility>
 
 namespace app {
 
@@ -30,6 +32,13 @@ public:
     // Tries a save that failed before once more (the pad is being hidden or
     // the program ends).
     void SaveIfPending();
+
+    // A save failed and was not made good since: the text is only here.
+    bool SavePending() const { return autosave.Pending(); }
+
+    // Before Create: the text of an earlier pad whose save kept failing. The
+    // pad shows it instead of the file's and saves it at once.
+    void TakeOver(std::string text) { takenOver = std::move(text); }
 
     const std::string& MemoText() const { return memoText; }
 
@@ -54,6 +63,7 @@ protected:
     void Save();
 
     std::string memoText;
+    std::optional<std::string> takenOver;
     bool ready = false;
     int defaultX = 500;
     int defaultY = 500;

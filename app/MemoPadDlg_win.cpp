@@ -40,7 +40,12 @@ BOOL CMemoPadDlg::OnInitDialog() {
 
     // A multi-line edit reports no change for text set this way: nothing is written.
     memoText = memoFile.Load();
+    if (takenOver) memoText = std::move(*takenOver);
     UpdateData(false);
+    if (takenOver) {
+        takenOver.reset();
+        Save();
+    }
     ready = true;
     // Made hidden: the pad takes the focus when it is shown, not while it is
     // made, perhaps after the main window has it.

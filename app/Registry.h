@@ -27,7 +27,8 @@ void RememberPosition(ScreenPoint position, const char* xValue, const char* yVal
 
 // on == 1: the autostart value `valueName` becomes this executable's full
 // path (the Run key is created if missing). Any other flag deletes the value
-// and nothing else; a value already gone counts as deleted.
+// and nothing else; a value (or Run key) already gone counts as deleted,
+// while a key that cannot be opened for writing is a failure.
 [[nodiscard]] int SetAutostart(int on, const char* valueName);
 
 enum class AutostartCheck {

@@ -86,8 +86,11 @@ int SetAutostart(int on, const char* valueName) {
         if (!key) return -1;
         return SetText(key, valueName, path);
     }
-    const RegKey key = OpenKey(kAutostartKey, KEY_SET_VALUE);
-    if (!key) return 0;  // no Run key, so no value either
+    HKEY opened = nullptr;
+    const LONG access = RegOpenKeyExA(HKEY_CURRENT_USER, kAutostartKey, 0, KEY_SET_VALUE, &opened);
+    if (access == ERROR_FILE_NOT_FOUND) return 0;  // no Run key, so no value either
+    if (access != ERROR_SUCCESS) return -1;        // the entry may still be there
+    const RegKey key(opened);
     const LONG result = RegDeleteValueA(key.get(), valueName);
     return (result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND) ? 0 : -1;
 }

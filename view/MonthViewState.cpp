@@ -57,6 +57,8 @@ bool MonthViewState::SetMonth(int y, int m, int mark) {
 
 bool MonthViewState::MarkedMonthShown() const { return year == markYear && month == markMonth; }
 
+bool MonthViewState::TodayButtonWanted() const { return markDay != 0 && !MarkedMonthShown(); }
+
 GridPoint MonthViewState::GetCellOrigin(int day) const { return CellOrigin(days[1].weekday, day); }
 
 int MonthViewState::HitTest(GridPoint pt) const { return HitTestDay(days[1].weekday, dayCount, pt); }

@@ -44,11 +44,13 @@ public:
     // for a month outside February 1900 .. December 2049.
     bool SetMonth(int y, int m, int mark);
 
-    // The marked date lies in the shown month (the window then hides its
-    // back-to-today button).
+    // The marked date lies in the shown month.
     bool MarkedMonthShown() const;
     // No date is marked (today lies outside the shown range).
     void ClearMark() { markYear = markMonth = markDay = 0; }
+    // The back-to-today button is shown: there is a marked today (the clock
+    // lies in the navigable range) and another month is shown.
+    bool TodayButtonWanted() const;
 
     GridPoint GetCellOrigin(int day) const;
     // The day under a client point, 0 for none.

@@ -84,7 +84,7 @@ BOOL CMonthView::Create(const RECT& rect, fw::CWnd* parent, UINT id, MonthViewOw
 
 BOOL CMonthView::SetMonth(int y, int m, int mark) {
     if (!MonthViewState::SetMonth(y, m, mark)) return FALSE;
-    if (owner) owner->ShowTodayButton(!MarkedMonthShown());
+    if (owner) owner->ShowTodayButton(TodayButtonWanted());
     UpdateYearLabel();
     ::InvalidateRect(hwnd_, nullptr, FALSE);
     return TRUE;

@@ -124,4 +124,41 @@ TEST_F(Autostart, OnlyAFlagOfExactlyOneTurnsItOn) {
     }
 }
 
+// A Run key this user may read but not change: the entry stays, and so the
+// removal is a failure, not "already gone".
+TEST_F(Autostart, ARunKeyThatMayNotBeWrittenIsNoRemoval) {
+    ASSERT_EQ(app::SetAutostart(1, kAutostartValue), 0);
+    HKEY key = nullptr;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kAutostartKey, 0, READ_CONTROL | WRITE_DAC, &key), ERROR_SUCCESS);
+    std::vector<BYTE> saved(4096);
+    DWORD savedSize = static_cast<DWORD>(saved.size());
+    ASSERT_EQ(RegGetKeySecurity(key, DACL_SECURITY_INFORMATION, saved.data(), &savedSize), ERROR_SUCCESS);
+
+    // Everyone may read the key and change its permissions, nothing more.
+    SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
+    PSID everyone = nullptr;
+    ASSERT_TRUE(AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone));
+    alignas(DWORD) BYTE aclBytes[256];
+    auto* acl = reinterpret_cast<PACL>(aclBytes);
+    SECURITY_DESCRIPTOR readOnly;
+    ASSERT_TRUE(InitializeAcl(acl, sizeof aclBytes, ACL_REVISION) &&
+                AddAccessAllowedAce(acl, ACL_REVISION, KEY_READ | WRITE_DAC, everyone) &&
+                InitializeSecurityDescriptor(&readOnly, SECURITY_DESCRIPTOR_REVISION) &&
+                SetSecurityDescriptorDacl(&readOnly, TRUE, acl, FALSE));
+    ASSERT_EQ(RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, &readOnly), ERROR_SUCCESS);
+
+    HKEY probe = nullptr;
+    const LONG writable = RegOpenKeyExA(HKEY_CURRENT_USER, kAutostartKey, 0, KEY_SET_VALUE, &probe);
+    if (writable == ERROR_SUCCESS) RegCloseKey(probe);
+    const int removed = app::SetAutostart(0, kAutostartValue);
+    const std::string left = Registered();
+    RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, saved.data());
+    RegCloseKey(key);
+    FreeSid(everyone);
+
+    ASSERT_EQ(writable, ERROR_ACCESS_DENIED) << "the system let the key be written anyway";
+    EXPECT_EQ(removed, -1);
+    EXPECT_EQ(left, RunningPath());
+}
+
 }  // namespace

@@ -17,6 +17,10 @@ namespace calendar_test {
 HWND DialogWith(int controlId);
 // A registry value's text under HKEY_CURRENT_USER, "(none)" when absent.
 std::string RegText(const char* subkey, const char* name);
+// A news host under .invalid: every fetch ends inside the call that starts
+// it, without a name lookup.
+inline constexpr char kNoNewsHost[] = "news.invalid";
+
 void SetSetting(const char* name, const std::string& text);
 
 class CalendarTest : public ::testing::Test {

@@ -79,7 +79,7 @@ CalendarTest::~CalendarTest() {
 
 void CalendarTest::ClearSettings() {
     ::RegDeleteKeyA(HKEY_CURRENT_USER, app::kSettingsKey);
-    SetSetting(app::kNewsHostValue, "127.0.0.1:1");  // a closed port: fetches fail at once
+    SetSetting(app::kNewsHostValue, kNoNewsHost);
 }
 
 app::CCalendarDlg& CalendarTest::Open() {

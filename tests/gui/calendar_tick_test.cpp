@@ -47,7 +47,7 @@ protected:
     }
     YearMonth Shown() const { return {window->MonthView()->year, window->MonthView()->month}; }
     HWND Parent() const { return ::GetAncestor(window->hwnd(), GA_PARENT); }
-    // One fetch answered with `body`; `during` runs while the window waits.
+    // One fetch answered with `body`; `during` runs while the fetch waits.
     void FetchFrom(
         const std::string& body, const std::function<void()>& during = [] {}) {
         newstest::ScriptedServer server([&](news::Socket& c) {
@@ -58,8 +58,10 @@ protected:
         });
         calendar_test::SetSetting(app::kNewsHostValue, "127.0.0.1:" + std::to_string(server.Port()));
         window->FetchHeadline();
+        const DWORD giveUp = ::GetTickCount() + 15000;
+        while (window->HeadlineFetchRunning() && ::GetTickCount() < giveUp) gui_test::PumpUntilIdle(10);
         server.Join();
-        calendar_test::SetSetting(app::kNewsHostValue, "127.0.0.1:1");
+        calendar_test::SetSetting(app::kNewsHostValue, calendar_test::kNoNewsHost);
         gui_test::PumpUntilIdle();
     }
 };
@@ -109,6 +111,9 @@ TEST_F(Ticking, TheClockMovesTheMark) {
             << c.clock.year << "-" << c.clock.month << "-" << c.clock.day;
         EXPECT_EQ(window->YearCombo().GetCurSel() * 100 + window->MonthCombo().GetCurSel(),
                   (c.shown.year - 1900) * 100 + c.shown.month - 1);
+        window->ShowMonth(2020, 6);
+        EXPECT_EQ(::IsWindowVisible(window->TodayButton().hwnd()) != 0, c.mark != CalendarDate{})
+            << "\"返回\" only with a today to go back to";
     }
 }
 
@@ -186,12 +191,13 @@ TEST_F(Ticking, AnAttemptThatDoesNotLandIsTriedAgain) {
 std::unique_ptr<FakeDesktop> desk;
 std::vector<HWND> windows, parents;
 std::vector<int> startCounts;
+std::vector<std::string> memoTexts;
 
 void CALLBACK RestartStep(HWND, UINT, UINT_PTR, DWORD) {
     if (const HWND prompt = calendar_test::DialogWith(IDC_EXIT_UNINSTALL))
         return gui_test::PressButton(prompt, IDC_EXIT_CLOSE);
     const HWND w = ::FindWindowA(nullptr, "ri2.23");
-    if (!w || ::GetWindowThreadProcessId(w, nullptr) != ::GetCurrentThreadId()) return;
+    if (!w || !::IsWindowVisible(w) || ::GetWindowThreadProcessId(w, nullptr) != ::GetCurrentThreadId()) return;
     auto* calendar = dynamic_cast<app::CCalendarDlg*>(fw::CWnd::FromHandle(w));
     if (!calendar || (!windows.empty() && windows.back() == w) || windows.size() == 2) return;
     ::KillTimer(w, app::kTickTimerId);
@@ -199,10 +205,16 @@ void CALLBACK RestartStep(HWND, UINT, UINT_PTR, DWORD) {
     startCounts.push_back(calendar->Schedule().tickCount * 10 + calendar->Schedule().embedded);
     calendar->OnTick();
     parents.push_back(::GetAncestor(w, GA_PARENT));
-    if (windows.size() == 1)
+    const HWND memoEdit = ::GetDlgItem(calendar->MemoPad()->hwnd(), app::kMemoEditId);
+    if (windows.size() == 1) {
+        ::CreateDirectoryA("备忘\\default", nullptr);  // the memo cannot be saved
+        ::SendMessageA(memoEdit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("unsaved"));
         desk = std::make_unique<FakeDesktop>("WorkerW");  // the old desktop goes
-    else
+    } else {
+        memoTexts.push_back(gui_test::TextOf(memoEdit));
+        ::RemoveDirectoryA("备忘\\default");
         ::PostMessageA(w, view::WM_HOVERBUTTON_CLICK, app::kCloseButtonId, 0);
+    }
 }
 
 TEST_F(Ticking, TheWindowComesBackWhenItsDesktopGoesAndEmbedsAgain) {
@@ -215,6 +227,7 @@ TEST_F(Ticking, TheWindowComesBackWhenItsDesktopGoesAndEmbedsAgain) {
     EXPECT_EQ(parents, (std::vector<HWND>{firstView, desk->view}));
     EXPECT_EQ(startCounts, (std::vector<int>{-20, -20})) << "the new window starts its tick and embedding anew";
     EXPECT_FALSE(::IsWindow(windows[0]) || ::IsWindow(windows[1]));
+    EXPECT_EQ(memoTexts, std::vector<std::string>{"unsaved"}) << "the new pad takes over the unsaved memo";
     desk.reset();
 }
 
@@ -243,17 +256,19 @@ TEST_F(Ticking, HeadlineStrip) {
         gui_test::PumpUntilIdle();
     }
     EXPECT_EQ(opened, std::vector<std::string>{"HTTPS://news.example/2"}) << "web links only";
-    fw::SetWebAddressOpener(system);
 
     window->ShowMonth(2020, 6);
     const int fetches = window->HeadlineFetches();
-    FetchFrom("*http://a.example/\tT", [&] {  // clicks made while the window cannot answer
-        ::PostMessageA(window->NextArticleButton().hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    FetchFrom("*http://a.example/\tT", [&] {  // clicks made while the fetch runs
         ::PostMessageA(window->hwnd(), view::WM_HOVERBUTTON_CLICK, app::kNextArticleButtonId, 0);
         ::PostMessageA(window->hwnd(), view::WM_HOVERBUTTON_CLICK, app::kPrevButtonId, 0);
+        ::PostMessageA(window->hwnd(), view::WM_HOVERBUTTON_CLICK, app::kHeadlineLabelId, 0);
     });
     EXPECT_EQ(window->HeadlineFetches(), fetches + 1) << "only the fetch itself";
-    EXPECT_EQ(window->MonthView()->month, 5) << "other clicks stay";
+    EXPECT_EQ(window->MonthView()->month, 5) << "other clicks are handled meanwhile";
+    EXPECT_EQ(opened.back(), "HTTPS://news.example/2") << "the link of the title shown at the click";
+    EXPECT_EQ(window->HeadlineLabel().Text(), "T");
+    fw::SetWebAddressOpener(system);
 }
 
 }  // namespace

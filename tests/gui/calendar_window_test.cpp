@@ -187,4 +187,49 @@ TEST_F(Calendar, MemoPad) {
     EXPECT_EQ(Setting("MemoShow") + Setting("MemoX"), "0-20");
 }
 
+TEST_F(Calendar, AMemoThatCannotBeSavedKeepsTheProgramRunning) {
+    Open();
+    ::CreateDirectoryA("备忘\\default", nullptr);  // nothing can be written over a folder
+    TypeMemo("kept");
+    for (const bool saveable : {false, true}) {
+        if (saveable) ::RemoveDirectoryA("备忘\\default");
+        messages.clear();
+        gui_test::WhenDialogOpens([](HWND) {
+            const HWND prompt = calendar_test::DialogWith(app::kExitUninstallButtonId);
+            if (prompt) ::PostMessageA(prompt, WM_COMMAND, app::kExitCloseButtonId, 0);
+            return prompt != nullptr;
+        });
+        Click(app::kCloseButtonId);
+        EXPECT_EQ(window->ExitChosen(), saveable);
+        EXPECT_EQ(messages.size(), saveable ? 0u : 1u);
+    }
+    EXPECT_EQ(MemoFile(), "kept");
+}
+
+// The system refuses the month view's window (a child with its id).
+LRESULT CALLBACK RefuseMonthView(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND) {
+        const CREATESTRUCTA* made = reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs;
+        if ((made->style & WS_CHILD) && made->hMenu == reinterpret_cast<HMENU>(view::kMonthViewId)) return 1;
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// Should the window keep running, its ticks would reach the missing view:
+// a timer closes it after three of them.
+void CALLBACK CloseAfterTicks(HWND, UINT, UINT_PTR, DWORD) {
+    if (const HWND w = ::FindWindowA(nullptr, "ri2.23")) ::EndDialog(w, 1);
+}
+
+TEST_F(Calendar, AMonthViewThatCannotBeMadeEndsTheProgramWithAMessage) {
+    const HHOOK hook = ::SetWindowsHookExA(WH_CBT, &RefuseMonthView, nullptr, ::GetCurrentThreadId());
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 3500, &CloseAfterTicks);
+    app::CCalendarDlg dialog;
+    const INT_PTR result = dialog.DoModal();
+    ::KillTimer(nullptr, timer);
+    ::UnhookWindowsHookEx(hook);
+    EXPECT_EQ(result, -1);
+    EXPECT_EQ(messages, std::vector<std::string>{"无法建立月历窗口，程序无法运行。"});
+}
+
 }  // namespace

@@ -52,6 +52,26 @@ TEST_F(MonthViewStateTest, SetMonthMarksAndKeysItsStores) {
     EXPECT_EQ(state.markMonth * 100 + state.markDay, 229);
 }
 
+TEST_F(MonthViewStateTest, TheTodayButtonNeedsATodayToGoBackTo) {
+    const struct {
+        int markYear, markMonth, markDay;  // all 0: the clock lies outside the range
+        int year, month;
+        bool wanted;
+    } cases[] = {
+        {2024, 2, 10, 2024, 2, false},
+        {2024, 2, 10, 2024, 3, true},
+        {2024, 2, 10, 2023, 2, true},
+        {0, 0, 0, 1900, 2, false},
+        {0, 0, 0, 2049, 12, false},
+        {0, 0, 0, 2020, 6, false},
+    };
+    for (const auto& c : cases) {
+        state.markYear = c.markYear, state.markMonth = c.markMonth, state.markDay = c.markDay;
+        Show(c.year, c.month);
+        EXPECT_EQ(state.TodayButtonWanted(), c.wanted) << c.markYear << ' ' << c.year << '-' << c.month;
+    }
+}
+
 TEST_F(MonthViewStateTest, EachDayUsesItsOwnLunarMonthsStore) {
     Show(2000, 7);                                                            // lunar 5/30, 6/1 .. 6/29, 7/1
     const int cases[][3] = {{1, 5, 30}, {2, 6, 1}, {30, 6, 29}, {31, 7, 1}};  // day, lunar month, lunar day
