@@ -84,7 +84,7 @@ int SetAutostart(int on, const char* valueName) {
         // A fresh profile may not have the Run key yet.
         const RegKey key = CreateKey(kAutostartKey, KEY_SET_VALUE);
         if (!key) return -1;
-        return SetText(key, valueName, path);
+        return SetText(key, valueName, AutostartCommand(path).c_str());
     }
     HKEY opened = nullptr;
     const LONG access = RegOpenKeyExA(HKEY_CURRENT_USER, kAutostartKey, 0, KEY_SET_VALUE, &opened);
@@ -103,7 +103,7 @@ AutostartCheck EnsureAutostart() {
     char registered[kSettingTextSize] = {};
     // Case matters: a path differing only in letter case is written again.
     if (ReadRegString(kAutostartKey, kAutostartValue, registered, sizeof registered) == 0 &&
-        std::strcmp(registered, path) == 0)
+        AutostartCommand(path) == registered)
         return AutostartCheck::AlreadyRegistered;
     return SetAutostart(1, kAutostartValue) == 0 ? AutostartCheck::Registered : AutostartCheck::Failed;
 }

@@ -56,4 +56,9 @@ news::NewsEndpoint ReadNewsEndpoint(const SettingsReader& settings) {
     return news::ParseNewsEndpoint(text).value_or(news::NewsEndpoint{});
 }
 
+std::string AutostartCommand(const char* path) {
+    const std::string text(path);
+    return text.find(' ') == std::string::npos ? text : '"' + text + '"';
+}
+
 }  // namespace app

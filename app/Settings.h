@@ -6,6 +6,7 @@
 #include "news/NewsEndpoint.h"
 
 #include <cstddef>
+#include <string>
 
 namespace app {
 
@@ -60,6 +61,11 @@ ScreenPoint ReadMemoPadPos(const SettingsReader& settings, ScreenPoint fallback)
 
 // Whether the memo pad is shown: MemoShow reads as exactly 1.
 bool ReadMemoShown(const SettingsReader& settings);
+
+// The autostart value's text for the executable at `path`: the path itself,
+// in quotes when it holds a blank, so that Windows does not first try to
+// start "C:\Program.exe" for "C:\Program Files\...".
+std::string AutostartCommand(const char* path);
 
 // The headline server: NewsHost when it reads as "host" or "host:port",
 // otherwise the built-in default.

@@ -116,3 +116,17 @@ TEST(StartupSettings, NewsServerFromNewsHost) {
 }
 
 }  // namespace
+
+namespace {
+
+// A path with a blank is quoted, or Windows would first try the part before it.
+TEST(AutostartCommand, QuotesOnlyPathsWithABlank) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"C:\\Veltrano\\Veltrano.exe", "C:\\Veltrano\\Veltrano.exe"},
+        {"C:\\Program Files\\Veltrano\\Veltrano.exe", "\"C:\\Program Files\\Veltrano\\Veltrano.exe\""},
+        {"D:\\日历 工具\\Veltrano.exe", "\"D:\\日历 工具\\Veltrano.exe\""},
+    };
+    for (const auto& [path, command] : cases) EXPECT_EQ(app::AutostartCommand(path), command) << path;
+}
+
+}  // namespace
