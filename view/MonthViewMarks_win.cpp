@@ -8,10 +8,7 @@ namespace view {
 void CMonthView::DrawDayOffMark(HDC dc, int day, int x, int y) {
     const lunar::DayOffMark mark = DayOffMarkOf(day);
     if (mark == lunar::DayOffMark::None) return;
-    // Made once, at the first mark the window draws.
-    if (!dayOffMarkFont &&
-        !dayOffMarkFont.CreateFont(kDayOffMarkSize, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, NONANTIALIASED_QUALITY, 0, "宋体"))
-        return;
+    if (!dayOffMarkFont) return;
     const char* text = lunar::DayOffMarkText(mark);
     const fw::SelectGuard font(dc, dayOffMarkFont.get());
     ::SetTextColor(dc, mark == lunar::DayOffMark::Off ? dayOffColor : makeUpWorkColor);

@@ -64,6 +64,7 @@ BOOL CMonthView::Create(const RECT& rect, fw::CWnd* parent, UINT id, MonthViewOw
     lunarFont.CreateFont(14, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
     lunarBoldFont.CreateFont(14, 0, 0, 0, 700, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
     starFont.CreateFont(19, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "宋体");
+    dayOffMarkFont.CreateFont(kDayOffMarkSize, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, NONANTIALIASED_QUALITY, 0, "宋体");
 
     // In the view's own client coordinates: the strip is its last rows.
     const int width = rect.right - rect.left;

@@ -57,6 +57,8 @@ CalendarTest::CalendarTest() {
     documents = documentsFolder = std::filesystem::current_path().string();  // the scratch folder
     app::SetDocumentsFolderSource([] { return documentsFolder; });
     clockDate = {2024, 3, 15};
+    // The pointer rests off the calendar: a day under it would show its tip.
+    ::SetCursorPos(0, 0);
     app::SetLocalClock([] { return clockDate; });
     ClearSettings();
     app_test::DeleteValue(app::kAutostartKey, app::kAutostartValue);

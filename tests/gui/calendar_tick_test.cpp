@@ -5,6 +5,7 @@
 #include "app/ExitPromptDlg.h"
 #include "app/Settings.h"
 #include "framework/Shell.h"
+#include "resources/resource_ids.h"
 #include "tests/gui/CalendarFixture.h"
 #include "tests/gui/GuiHarness.h"
 #include "tests/news/support/ScriptedServer.h"
@@ -205,7 +206,7 @@ void CALLBACK RestartStep(HWND, UINT, UINT_PTR, DWORD) {
     startCounts.push_back(calendar->Schedule().tickCount * 10 + calendar->Schedule().embedded);
     calendar->OnTick();
     parents.push_back(::GetAncestor(w, GA_PARENT));
-    const HWND memoEdit = ::GetDlgItem(calendar->MemoPad()->hwnd(), app::kMemoEditId);
+    const HWND memoEdit = ::GetDlgItem(calendar->MemoPad()->hwnd(), IDC_MEMO_EDIT);
     if (windows.size() == 1) {
         ::CreateDirectoryA("备忘\\default", nullptr);  // the memo cannot be saved
         ::SendMessageA(memoEdit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("unsaved"));

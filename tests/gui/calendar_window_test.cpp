@@ -2,6 +2,7 @@
 #include "app/ExitPromptDlg.h"
 #include "app/NotesFolder.h"
 #include "app/Settings.h"
+#include "resources/resource_ids.h"
 #include "tests/gui/CalendarFixture.h"
 #include "framework/LiveCounts.h"
 #include "tests/gui/GuiHarness.h"
@@ -54,7 +55,7 @@ TEST_F(Calendar, WindowsNotYetSeenAreMadeAfterTheFirstPicture) {
     for (const char* shown : {"0", "1"}) {
         SetSetting(app::kMemoShowValue, shown);
         window = std::make_unique<app::CCalendarDlg>();
-        ASSERT_TRUE(window->Create(app::kMainTemplate, nullptr));
+        ASSERT_TRUE(window->Create(IDD_MAIN, nullptr));
         const bool padAtOnce = window->MemoPad() && ::IsWindowVisible(window->MemoPad()->hwnd());
         EXPECT_EQ(padAtOnce, *shown == '1');
         EXPECT_FALSE(window->HeadlineLabel().hwnd() || window->MonthView()->TipPopup()->hwnd());
@@ -195,8 +196,8 @@ TEST_F(Calendar, AMemoThatCannotBeSavedKeepsTheProgramRunning) {
         if (saveable) ::RemoveDirectoryA("备忘\\default");
         messages.clear();
         gui_test::WhenDialogOpens([](HWND) {
-            const HWND prompt = calendar_test::DialogWith(app::kExitUninstallButtonId);
-            if (prompt) ::PostMessageA(prompt, WM_COMMAND, app::kExitCloseButtonId, 0);
+            const HWND prompt = calendar_test::DialogWith(IDC_EXIT_UNINSTALL);
+            if (prompt) ::PostMessageA(prompt, WM_COMMAND, IDC_EXIT_CLOSE, 0);
             return prompt != nullptr;
         });
         Click(app::kCloseButtonId);

@@ -11,6 +11,7 @@
 #include "app/CalendarDlg.h"
 #include "app/DocumentsFolder.h"
 #include "notes/NoteStore.h"
+#include "resources/resource_ids.h"
 
 #include <windows.h>
 
@@ -77,7 +78,7 @@ int main(int argc, char** argv) {
     app::SetDocumentsFolderSource([] { return documentsFolder; });
 
     app::CCalendarDlg window;
-    if (!window.Create(app::kMainTemplate, nullptr)) {
+    if (!window.Create(IDD_MAIN, nullptr)) {
         std::fprintf(stderr, "the main window could not be made\n");
         return 1;
     }
