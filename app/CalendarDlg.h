@@ -51,7 +51,8 @@ public:
 
     void ShowMemoPad() override;
     void HideMemoPad() override;
-    // Puts the memo tab beside the window's bottom-right corner.
+    // Puts the memo tab beside the window's bottom-right corner, or where
+    // PlaceMemoTab finds room on the window's monitor.
     void PlaceMemoTab();
 
     // The headline strip: fetch one headline now; open the shown one's link.
