@@ -7,8 +7,7 @@
 namespace app {
 
 // For WM_LBUTTONDOWN on the window's own surface: runs the move loop until
-// the button is released; the caller
-// lets default processing run afterwards.
+// the button is released; the caller lets default processing run afterwards.
 void StartWindowDrag(HWND window, POINT client);
 
 }  // namespace app
