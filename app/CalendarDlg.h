@@ -55,7 +55,8 @@ public:
 
     void ShowMemoPad() override;
     void HideMemoPad() override;
-    // Puts the memo tab beside the window's bottom-right corner.
+    // Puts the memo tab beside the window's bottom-right corner, or where
+    // PlaceMemoTab finds room on the window's monitor.
     void PlaceMemoTab();
 
     // The memo of a pad whose save kept failing: the next window's pad takes

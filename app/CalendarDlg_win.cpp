@@ -8,6 +8,7 @@
 #include "app/WindowDrag.h"
 #include "app/WindowPlacement.h"
 #include "framework/WinApp.h"
+#include "framework/WorkArea.h"
 #include "view/AppTitle.h"
 
 #include <cstdio>
@@ -211,8 +212,9 @@ void CCalendarDlg::PlaceMemoTab() {
     if (!memoTab) return;
     RECT window{};
     ::GetWindowRect(hwnd_, &window);
-    ::MoveWindow(memoTab->hwnd(), window.right + 10, window.bottom - kMemoTabHeight, kMemoTabWidth, kMemoTabHeight,
-                 TRUE);
+    const ScreenPoint at = app::PlaceMemoTab({window.left, window.top, window.right, window.bottom}, kMemoTabWidth,
+                                             kMemoTabHeight, fw::WorkAreaOf(hwnd_));
+    ::MoveWindow(memoTab->hwnd(), at.x, at.y, kMemoTabWidth, kMemoTabHeight, TRUE);
 }
 
 // Moving, dragging, painting.

@@ -20,6 +20,9 @@ public:
     const fw::MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
 
 protected:
+    // Placed by the system beside the calendar, then kept inside the work
+    // area of its monitor (the calendar may sit at the screen's edge).
+    BOOL OnInitDialog() override;
     void OnCancel() override;
 
     void OnCloseButton();

@@ -1,5 +1,7 @@
 #include "app/ExitPromptDlg.h"
 
+#include "framework/WorkArea.h"
+
 namespace app {
 
 const fw::MessageMap* CExitPromptDlg::GetThisMessageMap() {
@@ -9,6 +11,12 @@ const fw::MessageMap* CExitPromptDlg::GetThisMessageMap() {
     };
     static constexpr fw::MessageMap map{&fw::CDialog::GetThisMessageMap, entries};
     return &map;
+}
+
+BOOL CExitPromptDlg::OnInitDialog() {
+    const BOOL focusFirst = fw::CDialog::OnInitDialog();
+    fw::KeepOnWorkArea(hwnd_);
+    return focusFirst;
 }
 
 void CExitPromptDlg::OnCancel() {

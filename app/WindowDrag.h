@@ -6,8 +6,8 @@
 
 namespace app {
 
-// For WM_LBUTTONDOWN at `client` on the window's own surface; the caller
-// lets default processing run afterwards.
+// For WM_LBUTTONDOWN on the window's own surface: runs the move loop until
+// the button is released; the caller lets default processing run afterwards.
 void StartWindowDrag(HWND window, POINT client);
 
 }  // namespace app

@@ -2,8 +2,10 @@
 
 namespace app {
 
-void StartWindowDrag(HWND window, POINT client) {
-    ::PostMessageA(window, WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(client.x, client.y));
+void StartWindowDrag(HWND window, POINT) {
+    // One move loop, started while the button is surely down; it ends at the
+    // release. A second loop (from a posted caption press) would start after
+    // the release and follow the pointer until the next click or Enter.
     ::SendMessageA(window, WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
 }
 

@@ -70,4 +70,13 @@ ScreenPoint MoveOntoWorkAreas(ScreenPoint p, int width, int height, const std::v
             PlaceWithin(p.y, height, nearest->top, nearest->bottom)};
 }
 
+ScreenPoint PlaceMemoTab(const ScreenRect& calendar, int width, int height, const ScreenRect& workArea) {
+    int left = calendar.right + kMemoTabGap;
+    const int otherSide = calendar.left - kMemoTabGap - width;
+    if (left + width > workArea.right && otherSide >= workArea.left) left = otherSide;
+    const int top = calendar.bottom - height;
+    const ScreenRect placed = base::KeepInside({left, top, left + width, top + height}, workArea);
+    return {placed.left, placed.top};
+}
+
 }  // namespace app

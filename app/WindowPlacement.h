@@ -5,18 +5,13 @@
 
 #include "app/CalendarLayout.h"
 #include "app/Settings.h"
+#include "base/ScreenRect.h"
 
 #include <vector>
 
 namespace app {
 
-struct ScreenRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;  // exclusive
-    int bottom = 0;
-    friend bool operator==(const ScreenRect&, const ScreenRect&) = default;
-};
+using base::ScreenRect;
 
 // The start position is kept on screen for the month view's height only, so
 // the headline strip below it may stick out.
@@ -30,5 +25,14 @@ ScreenPoint ClampToFullScreen(ScreenPoint p, int fullWidth, int fullHeight);
 // was removed or made smaller) moves onto the nearest one, wholly inside it
 // where it fits; one that still touches a work area stays where it is.
 ScreenPoint MoveOntoWorkAreas(ScreenPoint p, int width, int height, const std::vector<ScreenRect>& workAreas);
+
+// The memo tab's gap to the calendar beside it.
+inline constexpr int kMemoTabGap = 10;
+
+// Where a memo tab of width x height goes beside the calendar's window
+// rectangle: kMemoTabGap right of it, its foot on the calendar's; on the
+// left side when it would pass the right edge of `workArea` (the work area
+// of the calendar's monitor), and always inside the work area.
+ScreenPoint PlaceMemoTab(const ScreenRect& calendar, int width, int height, const ScreenRect& workArea);
 
 }  // namespace app

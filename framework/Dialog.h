@@ -33,7 +33,8 @@ public:
     // Makes the dialog modeless; it stays until destroyed.
     bool Create(UINT templateId, CWnd* parent);
 
-    // Ends a modal dialog with `result`; destroys a modeless one.
+    // Ends a modal dialog with `result`; hides a modeless one, which stays
+    // until destroyed.
     void EndDialog(int result);
 
     // Exchanges data between controls and members: true = controls to members.
@@ -44,6 +45,8 @@ public:
     // Lays the dialog and its controls out again as if one dialog unit were
     // `pixelsPerUnit` pixels across and down, for dialogs whose code places
     // further controls at fixed pixel positions designed for that scale.
+    // The grown dialog is moved inside the work area of its monitor (the
+    // system fitted it there at its former size only).
     void ScaleToDialogUnit(double pixelsPerUnit);
     bool IsModal() const { return modal_; }
 

@@ -1,6 +1,7 @@
 #include "framework/Dialog.h"
 
 #include "framework/LiveCounts.h"
+#include "framework/WorkArea.h"
 
 #include <utility>
 
@@ -69,7 +70,7 @@ void CDialog::EndDialog(int result) {
     if (modal_)
         ::EndDialog(hwnd_, result);
     else
-        ::DestroyWindow(hwnd_);
+        ::ShowWindow(hwnd_, SW_HIDE);
 }
 
 bool CDialog::UpdateData(bool saveAndValidate) {
@@ -99,6 +100,7 @@ void CDialog::ScaleToDialogUnit(double pixelsPerUnit) {
                          static_cast<DWORD>(::GetWindowLongA(hwnd_, GWL_EXSTYLE)));
     ::SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    KeepOnWorkArea(hwnd_);
     ::InvalidateRect(hwnd_, nullptr, TRUE);
 }
 

@@ -1,5 +1,7 @@
 // CDayTipDlg: the borderless yellow popup that shows a day's notes in red
-// next to the pointer. Made once by the month view, hidden or shown after.
+// next to the pointer. Made once by the month view, hidden or shown after;
+// Enter, Esc and Alt+F4 leave it alone, and clicks go through it to the
+// window under it.
 #pragma once
 
 #include "framework/Dialog.h"
@@ -18,9 +20,9 @@ public:
     // Makes the popup (hidden) from its template with `parent` as owner.
     bool Create(fw::CWnd* parent);
 
-    // Takes the text (or none), sizes the popup to it and places its
-    // top-left corner at (x - width / 2 + 2, y + 12) of the screen point.
-    // The caller shows or hides it.
+    // Takes the text (or none, or note text with any "&" in it), sizes the
+    // popup to it and places it by PlaceDayTip for the screen point, inside
+    // the work area of the owner's monitor. The caller shows or hides it.
     void ShowText(std::unique_ptr<char[]> text, std::size_t length, POINT screenPoint);
 
     int TipWidth() const { return tipWidth; }
@@ -35,7 +37,10 @@ protected:
         fw::CDialog::OnInitDialog();
         return FALSE;
     }
+    void OnOK() override {}
+    void OnCancel() override {}
     void OnPaint();
+    LRESULT OnNcHitTest(WPARAM, LPARAM);
     LRESULT OnEraseBkgnd(WPARAM, LPARAM);
 
     std::unique_ptr<char[]> tipText;

@@ -1,5 +1,7 @@
 #include "view/DayTipDlg.h"
 
+#include "framework/WorkArea.h"
+#include "view/DayTipPlacement.h"
 #include "view/LabelWnd.h"
 
 #include <string_view>
@@ -14,13 +16,16 @@ bool CDayTipDlg::Create(fw::CWnd* parent) {
 void CDayTipDlg::ShowText(std::unique_ptr<char[]> text, std::size_t length, POINT screenPoint) {
     tipText = std::move(text);
     tipLength = tipText ? length : 0;
+    if (!hwnd_) return;
 
     const fw::CClientDC dc(hwnd_);
     const fw::SelectGuard selected(dc.get(), tipFont.get());
     const SIZE size = MeasureText(dc.get(), std::string_view(tipText.get(), tipLength));
     tipWidth = size.cx;
     tipHeight = size.cy;
-    ::MoveWindow(hwnd_, screenPoint.x - tipWidth / 2 + 2, screenPoint.y + 12, tipWidth, tipHeight, TRUE);
+    const base::ScreenRect placed = PlaceDayTip(screenPoint.x, screenPoint.y, tipWidth, tipHeight,
+                                                fw::WorkAreaOf(Parent() ? Parent()->hwnd() : hwnd_));
+    ::MoveWindow(hwnd_, placed.left, placed.top, tipWidth, tipHeight, TRUE);
     ::InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
@@ -28,6 +33,7 @@ const fw::MessageMap* CDayTipDlg::GetThisMessageMap() {
     static constexpr fw::MessageEntry entries[] = {
         fw::OnPaint<&CDayTipDlg::OnPaint>(),
         fw::OnMessage<&CDayTipDlg::OnEraseBkgnd>(WM_ERASEBKGND),
+        fw::OnMessage<&CDayTipDlg::OnNcHitTest>(WM_NCHITTEST),
     };
     static constexpr fw::MessageMap map{&fw::CDialog::GetThisMessageMap, entries};
     return &map;
@@ -42,8 +48,12 @@ void CDayTipDlg::OnPaint() {
     fw::FillSolidRect(dc.get(), area, backColor);
     ::SetBkMode(dc.get(), TRANSPARENT);
     ::SetTextColor(dc.get(), textColor);
-    ::DrawTextA(dc.get(), tipText ? tipText.get() : "", static_cast<int>(tipLength), &area, 0);
+    // A note's "&" is its own character, as MeasureText counted it.
+    ::DrawTextA(dc.get(), tipText ? tipText.get() : "", static_cast<int>(tipLength), &area, DT_NOPREFIX);
 }
+
+// The pointer over the tip is over the grid: its clicks go there.
+LRESULT CDayTipDlg::OnNcHitTest(WPARAM, LPARAM) { return HTTRANSPARENT; }
 
 // The paint covers the whole popup; erasing first would only flicker.
 LRESULT CDayTipDlg::OnEraseBkgnd(WPARAM, LPARAM) { return TRUE; }

@@ -22,8 +22,9 @@ public:
     BOOL Create(const RECT& rect, fw::CWnd* parent, UINT id, COLORREF backColour, COLORREF textColour, int pointSize,
                 const char* face);
 
-    // Replaces the text, fits the window to it and repaints; shows the
-    // control when `show` (it never hides it).
+    // Replaces the text ("&" marks a mnemonic, "&&" shows one "&"), fits the
+    // window to what it shows and repaints; shows the control when `show`
+    // (it never hides it).
     void SetText(std::string_view s, BOOL show);
     void ChangeTextColor(COLORREF colour);
 

@@ -1,5 +1,7 @@
 #include "view/LabelWnd.h"
 
+#include "view/ShownText.h"
+
 #include <algorithm>
 
 namespace view {
@@ -47,7 +49,10 @@ void CLabelWnd::SetText(std::string_view s, BOOL show) {
     text.assign(s);
     autoSize = true;
     // Fitted now, so a control shown later appears at its final size.
-    if (hwnd_) {
+    // Without a window there is nothing to repaint (a null window would
+    // repaint the whole desktop).
+    if (!hwnd_) return;
+    {
         const fw::CClientDC dc(hwnd_);
         FitToText(dc.get());
     }
@@ -57,12 +62,13 @@ void CLabelWnd::SetText(std::string_view s, BOOL show) {
 
 void CLabelWnd::ChangeTextColor(COLORREF colour) {
     textColor = colour;
-    ::InvalidateRect(hwnd_, nullptr, FALSE);
+    if (hwnd_) ::InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
 void CLabelWnd::FitToText(HDC dc) {
     const fw::SelectGuard selected(dc, font.get());
-    const SIZE size = MeasureText(dc, text);
+    // What is drawn: "&&" shows as one "&".
+    const SIZE size = MeasureText(dc, ShownText(text));
     if (rect.right - rect.left == size.cx && rect.bottom - rect.top == size.cy) return;
     ::MoveWindow(hwnd_, rect.left, rect.top, size.cx, size.cy, TRUE);
     rect.right = rect.left + size.cx;

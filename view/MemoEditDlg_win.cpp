@@ -1,5 +1,6 @@
 #include "view/MemoEditDlg.h"
 
+#include "framework/WinApp.h"
 #include "resources/resource_ids.h"
 #include "view/LunarYearlyHint.h"
 #include "view/MonthView.h"
@@ -73,12 +74,17 @@ BOOL CMemoEditDlg::OnInitDialog() {
         ::EnableWindow(lunarHint.hwnd(), FALSE);
     }
     ::SetWindowTextA(hwnd_, DayEditorCaption().c_str());
-    return TRUE;
+    // Typing goes straight into the first note.
+    ::SetFocus(GetDlgItem(IDC_ONE_OFF_EDIT));
+    return FALSE;
 }
 
 void CMemoEditDlg::OnOK() {
     UpdateData(true);
-    view.ApplyDayNotes(oneOffText, oneOffColour, gregorianText, gregorianColour, lunarText, lunarColour);
+    if (!view.ApplyDayNotes(oneOffText, oneOffColour, gregorianText, gregorianColour, lunarText, lunarColour)) {
+        fw::MessageBoxFor(hwnd_, kNoteSaveFailedMessage);
+        return;
+    }
     fw::CDialog::OnOK();
 }
 
@@ -87,7 +93,7 @@ void CMemoEditDlg::OnGregorianColour() { ChooseColour(gregorianColour, gregorian
 void CMemoEditDlg::OnLunarColour() { ChooseColour(lunarColour, lunarButton); }
 
 void CMemoEditDlg::ChooseColour(std::uint32_t& colour, CHoverButton& button) {
-    ChooseNoteColour(DayEditorColours(oneOffColour, gregorianColour, lunarColour), colour, button);
+    ChooseNoteColour(*this, DayEditorColours(oneOffColour, gregorianColour, lunarColour), colour, button);
 }
 
 void CMemoEditDlg::OnPaint() { const fw::CPaintDC paint(hwnd_); }

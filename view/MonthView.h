@@ -32,15 +32,16 @@ public:
     BOOL Create(const RECT& rect, fw::CWnd* parent, UINT id, MonthViewOwner* owner, bool tipLater = false);
 
     // Shows a month (mark 0 keeps the marked date): day cells, note stores,
-    // year label, the owner's "返回" button; repaints without erasing.
+    // year label, the owner's "返回" button; hides the tip, which belonged
+    // to a day of the month before; repaints without erasing.
     // FALSE, changing nothing, for a month the tables do not cover.
     BOOL SetMonth(int y, int m, int mark);
 
-    // Saves the editors' results through the state and repaints; when a
-    // note cannot be saved the user is told at once (the text stays).
-    void ApplyDayNotes(std::string t1, std::uint32_t c1, std::string t2, std::uint32_t c2, std::string t3,
-                       std::uint32_t c3);
-    void ApplyWeeklyNote(std::string t, std::uint32_t c);
+    // Saves the editors' results through the state and repaints; false
+    // when a note could not be saved (the editor tells the user and stays).
+    [[nodiscard]] bool ApplyDayNotes(std::string t1, std::uint32_t c1, std::string t2, std::uint32_t c2,
+                                     std::string t3, std::uint32_t c3);
+    [[nodiscard]] bool ApplyWeeklyNote(std::string t, std::uint32_t c);
 
     // Pops today's notes up under the marked day (the owner calls it once,
     // shortly after start-up).
@@ -63,6 +64,7 @@ public:
 protected:
     void OnPaint();
     void OnMouseMove(UINT flags, POINT point);
+    LRESULT OnMouseLeave(WPARAM, LPARAM);
     void OnLButtonUp(UINT flags, POINT point);
     void OnSiteButton();
 
@@ -71,6 +73,8 @@ protected:
     void DrawDayCell(HDC dc, int day, int x, int y);
     void DrawDayOffMark(HDC dc, int day, int x, int y);
     void ShowDayTip(int day, POINT clientPoint);
+    // Hides the tip; the next move over any day, the same one too, shows it.
+    void HideDayTip();
     void UpdateYearLabel();
 
     fw::CFont dayNumberFont;
@@ -78,11 +82,15 @@ protected:
     fw::CFont lunarFont;
     fw::CFont lunarBoldFont;
     fw::CFont dayOffMarkFont;
+    // The same faces narrower, for labels too wide for their cell.
+    fw::CFont lunarNarrowFont;
+    fw::CFont lunarBoldNarrowFont;
     std::unique_ptr<CDayTipDlg> tipPopup;
     CLabelWnd yearLabel;
     CHoverButton siteButton;
     MonthViewOwner* owner = nullptr;
     bool editorOpen = false;
+    bool trackingLeave = false;  // WM_MOUSELEAVE asked for
 };
 
 }  // namespace view

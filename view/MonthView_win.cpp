@@ -3,6 +3,7 @@
 #include "framework/Shell.h"
 #include "framework/WinApp.h"
 #include "view/DayTipText.h"
+#include "view/DayLabelFit.h"
 #include "view/MemoEditDlg.h"
 #include "view/WeeklyDlg.h"
 
@@ -13,7 +14,6 @@ namespace view {
 
 namespace {
 
-constexpr char kSaveFailedMessage[] = "记事保存失败，请检查磁盘空间和文件夹权限";
 constexpr char kWeeklyMarker[] = "●";
 constexpr char kYearlyMarker[] = "★";
 
@@ -25,11 +25,21 @@ constexpr COLORREF kStripTextColor = RGB(0, 0, 0);
 constexpr int kStripPointSize = 110;
 constexpr char kStripFace[] = "宋体";
 
+// The average character width of the narrow label fonts: five characters
+// of a lunar month's name fit a cell.
+constexpr int kNarrowLabelCharWidth = 5;
+
 // The view's own client point in grid terms.
 GridPoint ToGrid(POINT point) { return {point.x, point.y}; }
 
 void PutText(HDC dc, int x, int y, const char* text) {
     ::TextOutA(dc, x, y, text, static_cast<int>(std::strlen(text)));
+}
+
+int TextWidth(HDC dc, const char* text) {
+    SIZE size{};
+    ::GetTextExtentPoint32A(dc, text, static_cast<int>(std::strlen(text)), &size);
+    return size.cx;
 }
 
 COLORREF NoteColourOf(const notes::NoteSlot& slot, notes::NoteKind kind) {
@@ -63,6 +73,8 @@ BOOL CMonthView::Create(const RECT& rect, fw::CWnd* parent, UINT id, MonthViewOw
     dayNumberFont.CreateFont(17, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "Arial Black");
     lunarFont.CreateFont(14, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
     lunarBoldFont.CreateFont(14, 0, 0, 0, 700, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
+    lunarNarrowFont.CreateFont(14, kNarrowLabelCharWidth, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
+    lunarBoldNarrowFont.CreateFont(14, kNarrowLabelCharWidth, 0, 0, 700, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
     starFont.CreateFont(19, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "宋体");
     dayOffMarkFont.CreateFont(kDayOffMarkSize, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, NONANTIALIASED_QUALITY, 0, "宋体");
 
@@ -85,6 +97,7 @@ BOOL CMonthView::Create(const RECT& rect, fw::CWnd* parent, UINT id, MonthViewOw
 
 BOOL CMonthView::SetMonth(int y, int m, int mark) {
     if (!MonthViewState::SetMonth(y, m, mark)) return FALSE;
+    HideDayTip();
     if (owner) owner->ShowTodayButton(TodayButtonWanted());
     UpdateYearLabel();
     ::InvalidateRect(hwnd_, nullptr, FALSE);
@@ -93,23 +106,24 @@ BOOL CMonthView::SetMonth(int y, int m, int mark) {
 
 void CMonthView::UpdateYearLabel() { yearLabel.SetText(yearTitle.c_str(), TRUE); }
 
-void CMonthView::ApplyDayNotes(std::string t1, std::uint32_t c1, std::string t2, std::uint32_t c2, std::string t3,
+bool CMonthView::ApplyDayNotes(std::string t1, std::uint32_t c1, std::string t2, std::uint32_t c2, std::string t3,
                                std::uint32_t c3) {
     const int saved = MonthViewState::ApplyDayNotes(std::move(t1), c1, std::move(t2), c2, std::move(t3), c3);
     ::InvalidateRect(hwnd_, nullptr, FALSE);
-    if (saved != 0) fw::MessageBoxFor(hwnd_, kSaveFailedMessage);
+    return saved == 0;
 }
 
-void CMonthView::ApplyWeeklyNote(std::string t, std::uint32_t c) {
+bool CMonthView::ApplyWeeklyNote(std::string t, std::uint32_t c) {
     const int saved = MonthViewState::ApplyWeeklyNote(std::move(t), c);
     ::InvalidateRect(hwnd_, nullptr, FALSE);
-    if (saved != 0) fw::MessageBoxFor(hwnd_, kSaveFailedMessage);
+    return saved == 0;
 }
 
 const fw::MessageMap* CMonthView::GetThisMessageMap() {
     static constexpr fw::MessageEntry entries[] = {
         fw::OnPaint<&CMonthView::OnPaint>(),
         fw::OnMouse<&CMonthView::OnMouseMove>(WM_MOUSEMOVE),
+        fw::OnMessage<&CMonthView::OnMouseLeave>(WM_MOUSELEAVE),
         fw::OnMouse<&CMonthView::OnLButtonUp>(WM_LBUTTONUP),
         OnHoverButtonClick<&CMonthView::OnSiteButton>(kSiteButtonId),
     };
@@ -210,11 +224,25 @@ void CMonthView::DrawDayCell(HDC dc, int day, int x, int y) {
     ::SetTextColor(dc, DayTextColour(day));
     ::SelectObject(dc, dayNumberFont.get());
     PutText(dc, x + 10, y + 2, number);
-    ::SelectObject(dc, days[day].monthNameShown ? lunarBoldFont.get() : lunarFont.get());
-    PutText(dc, x + 6, y + 17, days[day].label);
+    const bool bold = days[day].monthNameShown;
+    const char* label = days[day].label;
+    ::SelectObject(dc, bold ? lunarBoldFont.get() : lunarFont.get());
+    const int width = TextWidth(dc, label);
+    int narrowWidth = width;
+    if (width > kCellWidth) {
+        ::SelectObject(dc, bold ? lunarBoldNarrowFont.get() : lunarNarrowFont.get());
+        narrowWidth = TextWidth(dc, label);
+    }
+    const DayLabelPlacement placed = PlaceDayLabel(width, narrowWidth);
+    if (placed.font == DayLabelFont::Regular) ::SelectObject(dc, bold ? lunarBoldFont.get() : lunarFont.get());
+    PutText(dc, x + placed.offset, y + 17, label);
 }
 
 void CMonthView::OnMouseMove(UINT, POINT point) {
+    if (!trackingLeave) {
+        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd_, 0};
+        trackingLeave = ::TrackMouseEvent(&track) != FALSE;
+    }
     const int day = HitTest(ToGrid(point));
     if (day != activeDay) {
         if (day != 0)
@@ -226,7 +254,20 @@ void CMonthView::OnMouseMove(UINT, POINT point) {
     Default();
 }
 
+LRESULT CMonthView::OnMouseLeave(WPARAM, LPARAM) {
+    trackingLeave = false;
+    HideDayTip();
+    return 0;
+}
+
+void CMonthView::HideDayTip() {
+    if (tipPopup) ::ShowWindow(tipPopup->hwnd(), SW_HIDE);
+    // An open editor still works on activeDay.
+    if (!editorOpen) activeDay = 0;
+}
+
 void CMonthView::ShowDayTip(int day, POINT clientPoint) {
+    if (!tipPopup) return;
     std::size_t length = 0;
     std::unique_ptr<char[]> text = DayTipText(*this, day, length);
     POINT screenPoint = clientPoint;
@@ -256,14 +297,20 @@ void CMonthView::OnLButtonUp(UINT, POINT point) {
     if (day != 0) {
         ::ShowWindow(tipPopup->hwnd(), SW_HIDE);
         activeDay = day;  // the editor reads it while it is made
-        const EditorRunning running(editorOpen);
-        CMemoEditDlg editor(*this);
-        editor.DoModal();
+        {
+            const EditorRunning running(editorOpen);
+            CMemoEditDlg editor(*this);
+            editor.DoModal();
+        }
+        HideDayTip();
     } else if (InHeaderBand(ToGrid(point))) {
         weekdayIndex = HeaderColumn(point.x);
-        const EditorRunning running(editorOpen);
-        CWeeklyDlg editor(*this);
-        editor.DoModal();
+        {
+            const EditorRunning running(editorOpen);
+            CWeeklyDlg editor(*this);
+            editor.DoModal();
+        }
+        HideDayTip();
     }
     Default();
 }

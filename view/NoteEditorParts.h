@@ -17,6 +17,10 @@ namespace view {
 // templates are laid out at that scale whatever the font's own units.
 inline constexpr double kEditorPixelsPerDialogUnit = 2.5;
 
+// Told by an editor whose OK could not save; the editor stays open with
+// the text, so that the user can try again or copy it.
+inline constexpr char kNoteSaveFailedMessage[] = "记事保存失败，请检查磁盘空间和文件夹权限";
+
 // A label of the editor: a static control with `font`, shown.
 void CreateEditorLabel(fw::CStatic& label, const std::string& text, const RECT& rect, fw::CDialog& editor, UINT id,
                        HFONT font);
@@ -26,9 +30,11 @@ void CreateEditorLabel(fw::CStatic& label, const std::string& text, const RECT& 
 void CreateColourButton(CHoverButton& button, const RECT& rect, fw::CDialog& editor, UINT id, COLORREF colour,
                         int pointSize);
 
-// Runs the system's colour chooser offering `offered` as its custom colours
-// (what the user changes there is not kept). On OK the note's colour word
-// becomes the chosen colour and `button` shows it; otherwise nothing changes.
-void ChooseNoteColour(const CustomColourTable& offered, std::uint32_t& colourWord, CHoverButton& button);
+// Runs the system's colour chooser, owned by `editor` (so the editor takes
+// no input meanwhile), offering `offered` as its custom colours (what the
+// user changes there is not kept). On OK the note's colour word becomes the
+// chosen colour and `button` shows it; otherwise nothing changes.
+void ChooseNoteColour(fw::CDialog& editor, const CustomColourTable& offered, std::uint32_t& colourWord,
+                      CHoverButton& button);
 
 }  // namespace view

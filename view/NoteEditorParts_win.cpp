@@ -24,8 +24,9 @@ void CreateColourButton(CHoverButton& button, const RECT& rect, fw::CDialog& edi
     button.SetText(kColourButtonText, TRUE);
 }
 
-void ChooseNoteColour(const CustomColourTable& offered, std::uint32_t& colourWord, CHoverButton& button) {
-    fw::CColorDialog chooser(0, 0, nullptr);
+void ChooseNoteColour(fw::CDialog& editor, const CustomColourTable& offered, std::uint32_t& colourWord,
+                      CHoverButton& button) {
+    fw::CColorDialog chooser(0, 0, editor.hwnd());
     fw::CColorDialog::CustomColours custom;
     std::copy(offered.begin(), offered.end(), custom.begin());
     chooser.SetCustomColors(custom);

@@ -1,5 +1,6 @@
 #include "view/WeeklyDlg.h"
 
+#include "framework/WinApp.h"
 #include "resources/resource_ids.h"
 #include "view/MonthView.h"
 #include "view/NoteEditorParts.h"
@@ -40,16 +41,23 @@ BOOL CWeeklyDlg::OnInitDialog() {
                       labelFont.get());
     CreateColourButton(colourButton, {80, 10, 105, 30}, *this, kWeeklyColourId,
                        notes::NoteColour(weeklyColour, notes::NoteKind::Weekly), kColourButtonPointSize);
-    return TRUE;
+    // Typing goes straight into the note.
+    ::SetFocus(GetDlgItem(IDC_WEEKLY_EDIT));
+    return FALSE;
 }
 
 void CWeeklyDlg::OnOK() {
     UpdateData(true);
-    view.ApplyWeeklyNote(weeklyText, weeklyColour);
+    if (!view.ApplyWeeklyNote(weeklyText, weeklyColour)) {
+        fw::MessageBoxFor(hwnd_, kNoteSaveFailedMessage);
+        return;
+    }
     fw::CDialog::OnOK();
 }
 
-void CWeeklyDlg::OnColourButton() { ChooseNoteColour(WeeklyEditorColours(weeklyColour), weeklyColour, colourButton); }
+void CWeeklyDlg::OnColourButton() {
+    ChooseNoteColour(*this, WeeklyEditorColours(weeklyColour), weeklyColour, colourButton);
+}
 
 void CWeeklyDlg::OnPaint() { const fw::CPaintDC paint(hwnd_); }
 

@@ -28,4 +28,17 @@ TEST(WindowPlacement, MoveOntoWorkAreas) {
     EXPECT_EQ(app::MoveOntoWorkAreas({5000, 50}, 363, 278, {}), (ScreenPoint{5000, 50}));
 }
 
+TEST(WindowPlacement, PlaceMemoTab) {
+    const app::ScreenRect area{0, 0, 1280, 770};
+    // calendar left, top; tab at: right of it, left of it, inside the work area
+    const int cases[][4] = {{500, 300, 873, 559},  {917, 492, 879, 751},  {917, 522, 879, 751},
+                            {-20, 300, 353, 559},  {0, 300, 373, 559},    {-100, 600, 273, 751}};
+    for (const auto& c : cases) {
+        const app::ScreenRect calendar{c[0], c[1], c[0] + 363, c[1] + 278};
+        EXPECT_EQ(app::PlaceMemoTab(calendar, 28, 19, area), (ScreenPoint{c[2], c[3]})) << c[0] << "," << c[1];
+    }
+    // Neither side fits: a calendar as wide as the work area.
+    EXPECT_EQ(app::PlaceMemoTab({0, 0, 1280, 278}, 28, 19, area), (ScreenPoint{1252, 259}));
+}
+
 }  // namespace

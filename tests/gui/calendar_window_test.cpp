@@ -5,6 +5,7 @@
 #include "resources/resource_ids.h"
 #include "tests/gui/CalendarFixture.h"
 #include "framework/LiveCounts.h"
+#include "framework/WorkArea.h"
 #include "tests/gui/GuiHarness.h"
 
 #include <cstdio>
@@ -48,6 +49,11 @@ TEST_F(Calendar, StartsFromAnEmptyRegistryAndRemembersMoves) {
     ::SetWindowPos(window->hwnd(), nullptr, 40, 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     EXPECT_EQ(Setting("PosX") + "," + Setting("PosY"), "40,60");
     EXPECT_EQ(Edges(window->MemoTab()->hwnd()), (std::vector<LONG>{413, 319, 441, 338}));
+    // In the bottom-right corner, the strip hanging below: the tab stays on the screen.
+    const base::ScreenRect area = fw::WorkAreaOf(window->hwnd());
+    ::SetWindowPos(window->hwnd(), nullptr, area.right - 363, area.bottom - 236, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    const RECT tab = gui_test::WindowRectOf(window->MemoTab()->hwnd());
+    EXPECT_TRUE(tab.left >= area.left && tab.top >= area.top && tab.right <= area.right && tab.bottom <= area.bottom);
     EXPECT_TRUE(messages.empty());
 }
 
@@ -159,7 +165,7 @@ TEST_F(Calendar, ExitPrompt) {
             return prompt != nullptr;
         });
         Click(app::kCloseButtonId);
-        EXPECT_EQ(!::IsWindow(window->hwnd()) && window->ExitChosen(), c.ends) << c.button;
+        EXPECT_EQ(!::IsWindowVisible(window->hwnd()) && window->ExitChosen(), c.ends) << c.button;
         EXPECT_EQ(Autostart() != "(none)", c.autostartKept) << c.button;
         EXPECT_EQ(messages.size(), c.removalFails ? 1u : 0u) << c.button;
     }

@@ -97,6 +97,27 @@ TEST(DayTip, SizedToItsLinesAndPaintedYellowWithRedText) {
               (pixels.Width() - shortLine - 1) * lineHeight);
 }
 
+TEST(DayTip, AmpersandIsDrawnAsItselfToTheMeasuredEdge) {
+    Fixture f;
+    f.Show("AT&T", {300, 200});
+    ASSERT_EQ(f.tip.TipWidth(), f.Measure("AT&T").cx);
+    const Pixels pixels = Pixels::Of(f.tip.hwnd());
+    int rightmostRed = -1;
+    for (int x = 0; x < pixels.Width(); ++x)
+        if (pixels.Count({x, 0, x + 1, pixels.Height()}, RGB(255, 0, 0)) > 0) rightmostRed = x;
+    EXPECT_GE(rightmostRed, f.Measure("AT&").cx) << "the last T drawn where it was measured";
+}
+
+TEST(DayTip, AltF4AndEnterLeaveItAndClicksGoThrough) {
+    Fixture f;
+    f.Show("x", {300, 200});
+    ::SendMessageA(f.tip.hwnd(), WM_CLOSE, 0, 0);
+    ::SendMessageA(f.tip.hwnd(), WM_COMMAND, IDOK, 0);
+    PumpUntilIdle();
+    EXPECT_TRUE(::IsWindow(f.tip.hwnd()) && ::IsWindowVisible(f.tip.hwnd()));
+    EXPECT_EQ(::SendMessageA(f.tip.hwnd(), WM_NCHITTEST, 0, MAKELPARAM(300, 215)), HTTRANSPARENT);
+}
+
 TEST(DayTip, NoTextLeavesAnEmptyOneLineTip) {
     Fixture f;
     f.tip.ShowText(nullptr, 5, {100, 100});

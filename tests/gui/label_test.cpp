@@ -79,6 +79,20 @@ TEST(LabelWnd, AmpersandIsAMnemonicAndIsNotDrawn) {
         for (int x = 0; x < width; ++x)
             if (a.At(x, y) != b.At(x, y)) ++differing;
     EXPECT_EQ(differing, 0);
+
+    // Sized to what it shows: "&&" is one "&" on the screen.
+    plain.SetText("A&&B", TRUE);
+    EXPECT_EQ(ClientSize(plain.hwnd()).cx, FittedSize(plain, "A&B").cx);
+}
+
+TEST(LabelWnd, WithoutAWindowItRepaintsNothingElse) {
+    gui_test::TestParent parent(0);
+    PumpUntilIdle();
+    view::CLabelWnd never;  // its window was never made
+    never.SetText("x", TRUE);
+    never.ChangeTextColor(kBack);
+    RECT dirty{};
+    EXPECT_FALSE(::GetUpdateRect(parent.hwnd(), &dirty, FALSE)) << "the desktop was invalidated";
 }
 
 TEST(LabelWnd, LeavesNoWindowOrGdiObjectBehind) {

@@ -2,11 +2,13 @@
 // pixels, the pointer, and the note editors it opens, worked from inside
 // their modal loops, with the message when a note cannot be saved.
 #include "framework/LiveCounts.h"
+#include "framework/WorkArea.h"
 #include "framework/Shell.h"
 #include "framework/WinApp.h"
 #include "resources/resource_ids.h"
 #include "tests/gui/GuiHarness.h"
 #include "tests/notes/scratch_dir.h"
+#include "view/DayLabelFit.h"
 #include "view/MemoEditDlg.h"
 #include "view/MonthView.h"
 #include "view/WeeklyDlg.h"
@@ -49,19 +51,20 @@ HWND Find(Kind kind) {
 
 // One thing done in an open editor, or in the colour chooser it opened.
 struct Step {
-    enum { Read, Type, Press, Click, Choose, Measure } op;
+    enum { Read, Type, Press, Click, Choose, Measure, Focus } op;
     int id = 0;  // control, or colour for Choose
     const char* text = "";
 };
 
 // Where a Measure step found the editor's controls, in its client area.
 std::vector<RECT> measured;
-RECT editorClient{};
+RECT editorClient{}, editorWindow{};
 
 // False while what the step needs is not open yet.
 bool Perform(const Step& step, std::string& label) {
     const HWND editor = Find(Kind::Editor), chooser = Find(Kind::Chooser);
     if (step.op == Step::Choose) {
+        if (chooser) EXPECT_EQ(::GetWindow(chooser, GW_OWNER), editor) << "the editor waits for its chooser";
         for (int i = 0; chooser && i < 3; ++i) ::SetDlgItemInt(chooser, kChooserRed + i, (step.id >> 8 * i) & 0xFF, 0);
         if (chooser) gui_test::PressButton(chooser, IDOK);
         return chooser != nullptr;
@@ -75,8 +78,10 @@ bool Perform(const Step& step, std::string& label) {
         }
         case Step::Type: ::SetDlgItemTextA(editor, step.id, step.text); break;
         case Step::Press: gui_test::PressButton(editor, step.id); break;
+        case Step::Focus: EXPECT_EQ(::GetDlgCtrlID(::GetFocus()), step.id) << "typing goes into the first edit"; break;
         case Step::Measure:
             ::GetClientRect(editor, &editorClient);
+            ::GetWindowRect(editor, &editorWindow);
             measured.clear();
             for (const UINT id :
                  std::initializer_list<UINT>{view::kDateLabelId, view::kOneOffColourId, IDC_ONE_OFF_EDIT,
@@ -117,7 +122,9 @@ struct Fixture {
         gui_test::WhenDialogOpens(
             [&](HWND active) {
                 if (const HWND box = Find(Kind::MessageBox)) {
-                    messages.push_back(TextOf(box) + "|" + TextOf(::GetDlgItem(box, kMessageText)));
+                    const bool byEditor = ::GetWindow(box, GW_OWNER) == Find(Kind::Editor);
+                    messages.push_back(TextOf(box) + "|" + TextOf(::GetDlgItem(box, kMessageText)) +
+                                       (byEditor ? "|editor" : ""));
                     gui_test::PressButton(box, IDOK);
                 } else if (::GetTickCount() - start > 8000) {
                     gui_test::PressButton(active, IDCANCEL);
@@ -134,7 +141,9 @@ struct Fixture {
     }
 
     notes_test::ScratchDir scratch;
-    gui_test::TestParent parent{0, {100, 100, 500, 420}};
+    gui_test::TestParent parent{0, ParentRect()};
+    static RECT ParentRect() { return parentRect; }
+    static inline RECT parentRect{100, 100, 500, 420};
     StandInOwner owner;
     view::CMonthView view;
     bool allStepsDone = false;
@@ -238,6 +247,7 @@ TEST(MonthView, WeekdayNamesKeepOneFontWhicheverCarriesAWeeklyNote) {
     ASSERT_TRUE(f.view.SetMonth(2024, 2, 0));
     const RECT wednesday{166, 0, 208, 20};
     const int plain = f.Picture().Count(wednesday, view::headerTextColor);
+    ASSERT_GT(plain, 0) << "the name is drawn";
     ASSERT_EQ(f.view.weeklyNotes.Set(1, "Monday", 6, 0), 0);
     EXPECT_EQ(f.Picture().Count(wednesday, view::headerTextColor), plain);
 }
@@ -270,6 +280,37 @@ TEST(MonthView, TipFollowsThePointerWithoutTakingTheFocus) {
     POINT below{312, 53 + 12};  // the 10th's cell origin, 12 lower
     ::ClientToScreen(f.view.hwnd(), &below);
     EXPECT_EQ(gui_test::WindowRectOf(f.view.TipPopup()->hwnd()).top, f.TipShown() ? below.y + 12 : -1);
+}
+
+// The tip: gone when the pointer leaves or the month changes, back for the
+// same day after an editor, and inside the work area at the screen's foot.
+TEST(MonthView, TipLeavesWithThePointerAndTheMonthAndStaysOnTheScreen) {
+    const RECT area = [] {
+        const base::ScreenRect a = fw::WorkAreaOf(::GetDesktopWindow());
+        return RECT{a.left, a.top, a.right, a.bottom};
+    }();
+    Fixture::parentRect = {area.right - 400, area.bottom - 300, area.right, area.bottom};
+    Fixture f;
+    Fixture::parentRect = {100, 100, 500, 420};
+    ASSERT_TRUE(f.view.SetMonth(2024, 2, 0));
+    ASSERT_EQ(f.view.dayNotes.Set(29, "line one\r\nline two\r\nline three", 30, 0), 0);
+    const view::GridPoint origin = f.view.GetCellOrigin(29);
+    const POINT day29{origin.x + 20, origin.y + 20};  // bottom row, near the screen's foot
+    gui_test::MoveMouse(f.view.hwnd(), day29);
+    ASSERT_TRUE(f.TipShown());
+    const RECT tip = gui_test::WindowRectOf(f.view.TipPopup()->hwnd());
+    EXPECT_TRUE(tip.left >= area.left && tip.top >= area.top && tip.right <= area.right && tip.bottom <= area.bottom);
+
+    ::SendMessageA(f.view.hwnd(), WM_MOUSELEAVE, 0, 0);
+    EXPECT_FALSE(f.TipShown()) << "the pointer left the grid";
+    gui_test::MoveMouse(f.view.hwnd(), day29);
+    ASSERT_TRUE(f.TipShown()) << "the same day again";
+    ASSERT_TRUE(f.view.SetMonth(2024, 3, 0));
+    EXPECT_FALSE(f.TipShown()) << "another month";
+    ASSERT_TRUE(f.view.SetMonth(2024, 2, 0));
+    f.Release(day29, {{Step::Press, IDCANCEL}});
+    gui_test::MoveMouse(f.view.hwnd(), day29);
+    EXPECT_TRUE(f.TipShown()) << "the same day after its editor";
 }
 
 TEST(MonthView, SiteButtonOpensTheSiteAddressOnlyAndRepaintsLeakNothing) {
@@ -309,9 +350,9 @@ TEST(MonthView, AReleaseOpensTheEditorOfWhatIsUnderItAndOkStoresWhatItHolds) {
         std::vector<unsigned char> bytes;
     } cases[] = {
         // clang-format off
-        {2024, 2, {82, 74}, {date, cancel}, "2024年2月5日星期一农历十二月廿六", nullptr, {}},
+        {2024, 2, {82, 74}, {{Step::Focus, IDC_ONE_OFF_EDIT}, date, cancel}, "2024年2月5日星期一农历十二月廿六", nullptr, {}},
         {2024, 2, {220, 20}, {date, cancel}, "2024年2月1日星期四农历十二月廿二", nullptr, {}},
-        {2024, 2, {362, 19}, {weekday, cancel}, "每周六", nullptr, {}},
+        {2024, 2, {362, 19}, {{Step::Focus, IDC_WEEKLY_EDIT}, weekday, cancel}, "每周六", nullptr, {}},
         {2024, 2, {10, 30}, {date, cancel}, "", nullptr, {}},
         // a leap-month day edits the regular month's note
         {2023, 3, {176, 140}, {lunar, {Step::Type, IDC_LUNAR_EDIT, "x"}, ok}, "农历每年二月初一", "002", FileOf(1, "x", 0)},
@@ -378,6 +419,57 @@ TEST(MonthView, DayEditorSaysWhenTheLunarYearlyNoteShowsTwice) {
     }
 }
 
+TEST(MonthView, AnEditorOpenedAtTheScreensCornerLiesInsideTheWorkArea) {
+    const base::ScreenRect a = fw::WorkAreaOf(::GetDesktopWindow());
+    Fixture::parentRect = {a.right - 400, a.bottom - 300, a.right, a.bottom};
+    Fixture f;
+    Fixture::parentRect = {100, 100, 500, 420};
+    ASSERT_TRUE(f.view.SetMonth(2024, 2, 0));
+    f.Release({300, 190}, {{Step::Measure}, {Step::Press, IDCANCEL}});
+    const RECT& r = editorWindow;
+    EXPECT_TRUE(r.left >= a.left && r.top >= a.top && r.right <= a.right && r.bottom <= a.bottom)
+        << r.left << "," << r.top << "-" << r.right << "," << r.bottom;
+}
+
+// A lunar month's name wider than its cell is drawn whole inside it (the
+// cell shows every pixel of the label drawn alone as PlaceDayLabel says); a
+// label that fits stays where it always was.
+TEST(MonthView, LabelsTooWideForTheirCellShowWhole) {
+    Fixture f;
+    ASSERT_TRUE(f.view.SetMonth(2026, 12, 0));
+    const gui_test::Pixels pixels = f.Picture();
+    const fw::CClientDC screen(f.view.hwnd());
+    for (const int day : {9, 10}) {
+        const char* label = f.view.days[day].label;
+        const int weight = f.view.days[day].monthNameShown ? 700 : 400;
+        fw::CFont regular, narrow;
+        regular.CreateFont(14, 0, 0, 0, weight, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
+        narrow.CreateFont(14, 5, 0, 0, weight, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
+        const auto widthIn = [&](const fw::CFont& font) {
+            const fw::SelectGuard selected(screen.get(), font.get());
+            SIZE size{};
+            ::GetTextExtentPoint32A(screen.get(), label, lstrlenA(label), &size);
+            return static_cast<int>(size.cx);
+        };
+        const view::DayLabelPlacement placed = view::PlaceDayLabel(widthIn(regular), widthIn(narrow));
+        const fw::CMemoryDC alone(screen.get(), 200, 20);
+        fw::FillSolidRect(alone.get(), {0, 0, 200, 20}, view::cellBackColor);
+        const fw::SelectGuard selected(alone.get(), (placed.font == view::DayLabelFont::Narrow ? narrow : regular).get());
+        ::SetBkMode(alone.get(), TRANSPARENT);
+        ::TextOutA(alone.get(), placed.offset, 0, label, lstrlenA(label));
+        const RECT cell = f.Cell(day);
+        int whole = 0, shown = 0;
+        for (int y = 0; y < 15; ++y) {
+            for (int x = 0; x < 200; ++x) whole += ::GetPixel(alone.get(), x, y) != view::cellBackColor;
+            for (int x = 0; x < view::kCellWidth; ++x)
+                shown += pixels.At(cell.left + x, cell.top + 16 + y) != view::cellBackColor;
+        }
+        EXPECT_GT(whole, 0) << label;
+        EXPECT_EQ(shown, whole) << label;
+        if (day == 10) EXPECT_EQ(placed, (view::DayLabelPlacement{view::DayLabelFont::Regular, view::kDayLabelOffset}));
+    }
+}
+
 TEST(MonthView, ANoteThatCannotBeSavedIsReportedAndStaysShown) {
     const struct {
         const char* file;
@@ -390,8 +482,12 @@ TEST(MonthView, ANoteThatCannotBeSavedIsReportedAndStaysShown) {
         // A folder where the file goes stops even a user who may write anywhere.
         const std::string blocked = notes_test::PathOf("日历", c.file);
         ASSERT_TRUE(::CreateDirectoryA(blocked.c_str(), nullptr));
-        EXPECT_EQ(f.Release({c.x, c.y}, {{Step::Type, c.editId, "text"}, {Step::Press, IDOK}}),
-                  std::vector<std::string>{fw::AppName() + "|记事保存失败，请检查磁盘空间和文件夹权限"});
+        // The editor stays open with the text after the message, which it owns.
+        EXPECT_EQ(f.Release({c.x, c.y}, {{Step::Type, c.editId, "text"}, {Step::Press, IDOK}, {Step::Read, c.editId},
+                                         {Step::Press, IDCANCEL}}),
+                  std::vector<std::string>{fw::AppName() + "|记事保存失败，请检查磁盘空间和文件夹权限|editor"});
+        EXPECT_TRUE(f.allStepsDone) << c.file;
+        EXPECT_EQ(f.label, "text") << c.file;
         EXPECT_STREQ(store.Slot(c.slot).Text(), "text") << c.file;
 
         ASSERT_TRUE(::RemoveDirectoryA(blocked.c_str()));
