@@ -18,6 +18,9 @@ namespace gui_test {
 void PumpUntilIdle(int quietMs = 50);
 
 void MoveMouse(HWND window, POINT client);
+// Real input, as the mouse gives it: the pointer to a screen point, with
+// MOUSEEVENTF_LEFTDOWN / LEFTUP or no button change.
+void PointerInput(POINT screen, DWORD buttons = 0);
 void ReleaseLeft(HWND window, POINT client);
 
 // The client area as drawn, one 0x00BBGGRR value a pixel.

@@ -46,6 +46,15 @@ void PumpUntilIdle(int quietMs) {
 
 void MoveMouse(HWND window, POINT client) { ::SendMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(client.x, client.y)); }
 
+void PointerInput(POINT screen, DWORD buttons) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = screen.x * 65535 / (::GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = screen.y * 65535 / (::GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | buttons;
+    ::SendInput(1, &input, sizeof input);
+}
+
 void ReleaseLeft(HWND window, POINT client) { ::SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(client.x, client.y)); }
 
 Pixels Pixels::Of(HWND window) {

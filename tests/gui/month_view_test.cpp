@@ -293,24 +293,30 @@ TEST(MonthView, TipLeavesWithThePointerAndTheMonthAndStaysOnTheScreen) {
     Fixture f;
     Fixture::parentRect = {100, 100, 500, 420};
     ASSERT_TRUE(f.view.SetMonth(2024, 2, 0));
-    ASSERT_EQ(f.view.dayNotes.Set(29, "line one\r\nline two\r\nline three", 30, 0), 0);
+    ASSERT_EQ(f.view.dayNotes.Set(29, "one\r\ntwo\r\nthree\r\nfour\r\nfive\r\nsix\r\nseven\r\neight", 46, 0), 0);
     const view::GridPoint origin = f.view.GetCellOrigin(29);
-    const POINT day29{origin.x + 20, origin.y + 20};  // bottom row, near the screen's foot
-    gui_test::MoveMouse(f.view.hwnd(), day29);
+    POINT day29{origin.x + 20, origin.y + 20};  // bottom row, near the screen's foot
+    ::ClientToScreen(f.view.hwnd(), &day29);
+    const auto pointer = [](POINT at) {
+        gui_test::PointerInput(at);
+        for (int i = 0; i < 5; ++i) gui_test::PumpUntilIdle(100);
+    };
+    pointer(day29);
     ASSERT_TRUE(f.TipShown());
     const RECT tip = gui_test::WindowRectOf(f.view.TipPopup()->hwnd());
     EXPECT_TRUE(tip.left >= area.left && tip.top >= area.top && tip.right <= area.right && tip.bottom <= area.bottom);
+    EXPECT_LT(tip.bottom, day29.y) << "too tall for below: above the pointer";
 
-    ::SendMessageA(f.view.hwnd(), WM_MOUSELEAVE, 0, 0);
+    pointer({5, 5});
     EXPECT_FALSE(f.TipShown()) << "the pointer left the grid";
-    gui_test::MoveMouse(f.view.hwnd(), day29);
+    pointer(day29);
     ASSERT_TRUE(f.TipShown()) << "the same day again";
     ASSERT_TRUE(f.view.SetMonth(2024, 3, 0));
     EXPECT_FALSE(f.TipShown()) << "another month";
     ASSERT_TRUE(f.view.SetMonth(2024, 2, 0));
-    f.Release(day29, {{Step::Press, IDCANCEL}});
-    gui_test::MoveMouse(f.view.hwnd(), day29);
-    EXPECT_TRUE(f.TipShown()) << "the same day after its editor";
+    f.Release({origin.x + 20, origin.y + 20}, {{Step::Press, IDCANCEL}});
+    pointer({day29.x + 1, day29.y});
+    ASSERT_TRUE(f.TipShown()) << "the same day after its editor";
 }
 
 TEST(MonthView, SiteButtonOpensTheSiteAddressOnlyAndRepaintsLeakNothing) {

@@ -25,14 +25,7 @@ public:
     }
 };
 
-void Pointer(DWORD buttons, int x, int y) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = x * 65535 / (::GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = y * 65535 / (::GetSystemMetrics(SM_CYSCREEN) - 1);
-    input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | buttons;
-    ::SendInput(1, &input, sizeof input);
-}
+void Pointer(DWORD buttons, int x, int y) { gui_test::PointerInput({x, y}, buttons); }
 
 TEST(WindowDrag, TheReleaseEndsTheDrag) {
     Draggable window;
