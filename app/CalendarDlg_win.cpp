@@ -157,6 +157,7 @@ void CCalendarDlg::CreateMemoPad() {
     if (memoPad) return;
     memoPad = std::make_unique<CMemoPadDlg>(*this);
     if (memoTakenOver) memoPad->TakeOver(std::move(*memoTakenOver));
+    memoTakenOver.reset();
     RECT window{};
     ::GetWindowRect(hwnd_, &window);
     memoPad->SetDefaultPos(window.left, window.bottom + 10);
@@ -171,7 +172,9 @@ void CCalendarDlg::FinishStartup() {
 }
 
 std::optional<std::string> CCalendarDlg::UnsavedMemo() const {
-    if (!memoPad || !memoPad->SavePending()) return std::nullopt;
+    // A pad not made yet still owes the text it was to take over.
+    if (!memoPad) return memoTakenOver;
+    if (!memoPad->SavePending()) return std::nullopt;
     return memoPad->MemoText();
 }
 

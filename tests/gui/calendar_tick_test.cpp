@@ -200,7 +200,8 @@ void CALLBACK RestartStep(HWND, UINT, UINT_PTR, DWORD) {
     const HWND w = ::FindWindowA(nullptr, "ri2.23");
     if (!w || !::IsWindowVisible(w) || ::GetWindowThreadProcessId(w, nullptr) != ::GetCurrentThreadId()) return;
     auto* calendar = dynamic_cast<app::CCalendarDlg*>(fw::CWnd::FromHandle(w));
-    if (!calendar || (!windows.empty() && windows.back() == w) || windows.size() == 2) return;
+    // A hidden memo pad is made just after the first picture.
+    if (!calendar || !calendar->MemoPad() || (!windows.empty() && windows.back() == w) || windows.size() == 2) return;
     ::KillTimer(w, app::kTickTimerId);
     windows.push_back(w);
     startCounts.push_back(calendar->Schedule().tickCount * 10 + calendar->Schedule().embedded);
