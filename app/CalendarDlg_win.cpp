@@ -160,7 +160,7 @@ void CCalendarDlg::CreateMemoPad() {
     memoTakenOver.reset();
     RECT window{};
     ::GetWindowRect(hwnd_, &window);
-    memoPad->SetDefaultPos(window.left, window.bottom + 10);
+    memoPad->SetCalendarRect({window.left, window.top, window.right, window.bottom});
     memoPad->Create(this);
 }
 

@@ -6,6 +6,7 @@
 
 #include "app/MemoAutosave.h"
 #include "app/MemoPadHost.h"
+#include "base/ScreenRect.h"
 #include "framework/Dialog.h"
 #include "notes/MemoFile.h"
 #include "resources/resource_ids.h"
@@ -20,11 +21,9 @@ class CMemoPadDlg : public fw::CDialog {
 public:
     explicit CMemoPadDlg(MemoPadHost& owner) : host(owner) {}
 
-    // Where the pad goes when the registry holds no position.
-    void SetDefaultPos(int x, int y) {
-        defaultX = x;
-        defaultY = y;
-    }
+    // The calendar's window rectangle: with no position saved, the pad goes
+    // beside it (PlaceMemoPad).
+    void SetCalendarRect(const base::ScreenRect& rect) { calendarRect = rect; }
 
     // Made hidden from its template, owned by `owner`.
     bool Create(fw::CWnd* owner) { return fw::CDialog::Create(IDD_MEMO_PAD, owner); }
@@ -65,8 +64,7 @@ protected:
     std::string memoText;
     std::optional<std::string> takenOver;
     bool ready = false;
-    int defaultX = 500;
-    int defaultY = 500;
+    base::ScreenRect calendarRect{500, 500, 500, 500};
     notes::MemoFile memoFile{notes::kDefaultMemoName};
     MemoAutosave autosave;
     MemoPadHost& host;

@@ -3,7 +3,9 @@
 #include "app/MonitorWorkAreas.h"
 #include "app/Registry.h"
 #include "app/WindowDrag.h"
+#include "app/WindowPlacement.h"
 #include "framework/WinApp.h"
+#include "framework/WorkArea.h"
 #include "notes/MemoFile.h"
 
 namespace app {
@@ -32,10 +34,13 @@ void CMemoPadDlg::DoDataExchange(fw::CDataExchange& dx) { fw::DDX_Text(dx, IDC_M
 BOOL CMemoPadDlg::OnInitDialog() {
     fw::CDialog::OnInitDialog();
 
-    ScreenPoint pos = ReadMemoPadPos(RegistrySettings{}, {defaultX, defaultY});
     RECT window{};
     ::GetWindowRect(hwnd_, &window);
-    pos = MoveOntoWorkAreas(pos, window.right - window.left, window.bottom - window.top, MonitorWorkAreas());
+    const int width = window.right - window.left, height = window.bottom - window.top;
+    const HWND calendar = ::GetWindow(hwnd_, GW_OWNER);
+    const ScreenPoint beside = PlaceMemoPad(calendarRect, width, height, fw::WorkAreaOf(calendar ? calendar : hwnd_));
+    ScreenPoint pos = ReadMemoPadPos(RegistrySettings{}, beside);
+    pos = MoveOntoWorkAreas(pos, width, height, MonitorWorkAreas());
     ::SetWindowPos(hwnd_, HWND_TOP, pos.x, pos.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
 
     // A multi-line edit reports no change for text set this way: nothing is written.

@@ -79,4 +79,12 @@ ScreenPoint PlaceMemoTab(const ScreenRect& calendar, int width, int height, cons
     return {placed.left, placed.top};
 }
 
+ScreenPoint PlaceMemoPad(const ScreenRect& calendar, int width, int height, const ScreenRect& workArea) {
+    int top = calendar.bottom + kMemoPadGap;
+    const int above = calendar.top - kMemoPadGap - height;
+    if (top + height > workArea.bottom && above >= workArea.top) top = above;
+    const ScreenRect placed = base::KeepInside({calendar.left, top, calendar.left + width, top + height}, workArea);
+    return {placed.left, placed.top};
+}
+
 }  // namespace app

@@ -35,4 +35,13 @@ inline constexpr int kMemoTabGap = 10;
 // of the calendar's monitor), and always inside the work area.
 ScreenPoint PlaceMemoTab(const ScreenRect& calendar, int width, int height, const ScreenRect& workArea);
 
+// The memo pad's gap to the calendar above or below it.
+inline constexpr int kMemoPadGap = 10;
+
+// Where a memo pad of width x height goes when no position was saved:
+// kMemoPadGap below the calendar's window rectangle, its left edges lined
+// up; above the calendar when its foot would pass the bottom of `workArea`
+// (the work area of the calendar's monitor), and always inside the work area.
+ScreenPoint PlaceMemoPad(const ScreenRect& calendar, int width, int height, const ScreenRect& workArea);
+
 }  // namespace app

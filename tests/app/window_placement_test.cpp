@@ -41,4 +41,16 @@ TEST(WindowPlacement, PlaceMemoTab) {
     EXPECT_EQ(app::PlaceMemoTab({0, 0, 1280, 278}, 28, 19, area), (ScreenPoint{1252, 259}));
 }
 
+TEST(WindowPlacement, PlaceMemoPad) {
+    const app::ScreenRect area{0, 0, 1280, 770};
+    // calendar left, top; pad at: below it, above it (bottom-right corner), inside on the left and top
+    const int cases[][4] = {{500, 200, 500, 488}, {917, 492, 917, 311}, {-50, 200, 0, 488}, {100, 100, 100, 388}};
+    for (const auto& c : cases) {
+        const app::ScreenRect calendar{c[0], c[1], c[0] + 363, c[1] + 278};
+        EXPECT_EQ(app::PlaceMemoPad(calendar, 194, 171, area), (ScreenPoint{c[2], c[3]})) << c[0] << "," << c[1];
+    }
+    // Neither above nor below fits: a calendar as tall as the work area.
+    EXPECT_EQ(app::PlaceMemoPad({1000, 0, 1363, 770}, 194, 171, area), (ScreenPoint{1000, 599}));
+}
+
 }  // namespace
