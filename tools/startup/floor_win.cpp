@@ -7,6 +7,8 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include "StripWindow_win.h"
+
 #include <cstring>
 
 namespace {
@@ -22,24 +24,11 @@ void PutText(HDC dc, int x, int y, const char* text, int height, const char* fac
     DeleteObject(font);
 }
 
-LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_PAINT: {
-            PAINTSTRUCT paint;
-            HDC dc = BeginPaint(window, &paint);
-            HBRUSH brush = CreateSolidBrush(RGB(50, 80, 90));
-            FillRect(dc, &paint.rcPaint, brush);
-            DeleteObject(brush);
-            SetBkMode(dc, TRANSPARENT);
-            SetTextColor(dc, RGB(255, 255, 255));
-            PutText(dc, 10, 40, kLine, 14, "Arial");
-            PutText(dc, 10, 60, kStar, 19, "宋体");
-            EndPaint(window, &paint);
-            return 0;
-        }
-        case WM_DESTROY: PostQuitMessage(0); return 0;
-        default: return DefWindowProcA(window, message, wParam, lParam);
-    }
+void PaintOver(HDC dc) {
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, RGB(255, 255, 255));
+    PutText(dc, 10, 40, kLine, 14, "Arial");
+    PutText(dc, 10, 60, kStar, 19, "宋体");
 }
 
 }  // namespace
@@ -50,19 +39,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     WSADATA sockets{};
     WSAStartup(MAKEWORD(2, 2), &sockets);
 
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = WindowProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.lpszClassName = "StartupFloor";
-    RegisterClassA(&wc);
-    CreateWindowExA(WS_EX_TOOLWINDOW, wc.lpszClassName, "StartupFloor", WS_POPUP | WS_VISIBLE, 500, 300, 363, 278,
-                    nullptr, nullptr, instance, nullptr);
-    MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
+    startup::RunStripWindow(instance, "StartupFloor", WS_EX_TOOLWINDOW, &PaintOver);
     WSACleanup();
     return 0;
 }
