@@ -1,5 +1,6 @@
 // CHoverButton: a label that acts as a link. Its text turns light red while
-// the pointer is over it, and a left-button release on it posts
+// the pointer is over it (also when it leaves straight onto another
+// program's window, which sends us no move), and a left-button release on it posts
 // WM_HOVERBUTTON_CLICK (wParam = its id, lParam = 0) to its parent.
 #pragma once
 
@@ -35,6 +36,10 @@ public:
 protected:
     void OnMouseMove(UINT flags, POINT point);
     void OnLButtonUp(UINT flags, POINT point);
+    void OnTimer(UINT_PTR timerId);
+
+    bool PointerOver() const;
+    void EndHover();
 
     bool hovering = false;
     COLORREF savedColor = 0;  // the colour to restore when hovering ends

@@ -2,6 +2,15 @@
 
 namespace view {
 
+namespace {
+
+// While hovered the button looks for the pointer this often: a pointer that
+// leaves straight onto another program's window sends us no further move.
+constexpr UINT_PTR kPointerCheckTimerId = 1;
+constexpr UINT kPointerCheckMs = 100;
+
+}  // namespace
+
 BOOL CHoverButton::Create(const RECT& r, fw::CWnd* parentWindow, UINT controlId, COLORREF backColour,
                           COLORREF textColour, int pointSize, const char* face) {
     savedColor = textColour;
@@ -12,9 +21,16 @@ const fw::MessageMap* CHoverButton::GetThisMessageMap() {
     static constexpr fw::MessageEntry entries[] = {
         fw::OnMouse<&CHoverButton::OnMouseMove>(WM_MOUSEMOVE),
         fw::OnMouse<&CHoverButton::OnLButtonUp>(WM_LBUTTONUP),
+        fw::OnTimer<&CHoverButton::OnTimer>(),
     };
     static constexpr fw::MessageMap map{&CLabelWnd::GetThisMessageMap, entries};
     return &map;
+}
+
+bool CHoverButton::PointerOver() const {
+    POINT pointer{};
+    RECT screen{};
+    return ::GetCursorPos(&pointer) && ::GetWindowRect(hwnd_, &screen) && ::PtInRect(&screen, pointer);
 }
 
 void CHoverButton::OnMouseMove(UINT, POINT point) {
@@ -25,25 +41,36 @@ void CHoverButton::OnMouseMove(UINT, POINT point) {
             textColor = HOVER_TEXT_COLOR;
             ::InvalidateRect(hwnd_, nullptr, TRUE);
             hovering = true;
+            ::SetTimer(hwnd_, kPointerCheckTimerId, kPointerCheckMs, nullptr);
         }
     } else {
         RECT screen;
         ::GetWindowRect(hwnd_, &screen);
         ::ClientToScreen(hwnd_, &point);
-        if (!::PtInRect(&screen, point)) {
-            ::ReleaseCapture();
-            hovering = false;
-            textColor = savedColor;
-            ::InvalidateRect(hwnd_, nullptr, TRUE);
-        }
+        if (!::PtInRect(&screen, point)) EndHover();
     }
     Default();
 }
 
-void CHoverButton::OnLButtonUp(UINT, POINT) {
-    ::ReleaseCapture();
+void CHoverButton::OnTimer(UINT_PTR timerId) {
+    if (timerId != kPointerCheckTimerId) {
+        Default();
+        return;
+    }
+    if (!PointerOver()) EndHover();
+}
+
+void CHoverButton::EndHover() {
+    ::KillTimer(hwnd_, kPointerCheckTimerId);
+    if (::GetCapture() == hwnd_) ::ReleaseCapture();
+    if (!hovering) return;
     hovering = false;
     textColor = savedColor;
+    ::InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void CHoverButton::OnLButtonUp(UINT, POINT) {
+    EndHover();
     ::PostMessageA(::GetParent(hwnd_), WM_HOVERBUTTON_CLICK, id, 0);
     Default();
 }

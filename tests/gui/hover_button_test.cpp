@@ -1,5 +1,6 @@
 // The hover button: colour while hovered, and exactly one posted click for a
-// release on it, none for a press dragged off it.
+// release on it, none for a press dragged off it. The real pointer goes
+// where each step's message says, since the button also looks for it.
 #include "tests/gui/GuiHarness.h"
 #include "view/HoverButton.h"
 
@@ -19,23 +20,44 @@ constexpr COLORREF kBack = RGB(50, 80, 90);
 constexpr COLORREF kText = RGB(189, 183, 107);
 constexpr UINT kId = 1044;
 
-enum class Step { Enter, Leave, ReleaseOnButton, ReleaseOnParent };
+enum class Step { Enter, Leave, ReleaseOnButton, ReleaseOnParent, PointerGoneUnseen };
+
+void PutPointer(HWND window, POINT client) {
+    ::ClientToScreen(window, &client);
+    ::SetCursorPos(client.x, client.y);
+}
+
+// The pointer leaves onto another program's window: it moves, and no move
+// reaches this thread.
+void LeaveUnseen() {
+    ::SetCursorPos(0, 0);
+    const DWORD until = ::GetTickCount() + 50;
+    MSG m;
+    while (::GetTickCount() < until) ::PeekMessageA(&m, nullptr, WM_MOUSEMOVE, WM_MOUSEMOVE, PM_REMOVE);
+    ::Sleep(250);
+}
 
 struct Fixture {
     gui_test::TestParent parent{WM_HOVERBUTTON_CLICK};
     view::CHoverButton button;
     Fixture() {
+        ::SetCursorPos(0, 0);
         button.Create({190, 3, 220, 20}, &parent, kId, kBack, kText, 100, "楷体_gb2312");
         button.SetText("上月", TRUE);
         PumpUntilIdle();
     }
     void Run(Step step) {
         switch (step) {
-            case Step::Enter: MoveMouse(button.hwnd(), {2, 2}); break;
-            case Step::Leave: MoveMouse(button.hwnd(), {-30, 40}); break;
+            case Step::Enter: Move(button.hwnd(), {2, 2}); break;
+            case Step::Leave: Move(button.hwnd(), {-30, 40}); break;
             case Step::ReleaseOnButton: ReleaseLeft(button.hwnd(), {2, 2}); break;
             case Step::ReleaseOnParent: ReleaseLeft(parent.hwnd(), {150, 60}); break;
+            case Step::PointerGoneUnseen: LeaveUnseen(); break;
         }
+    }
+    static void Move(HWND window, POINT client) {
+        PutPointer(window, client);
+        MoveMouse(window, client);
     }
 };
 
@@ -50,9 +72,11 @@ TEST(HoverButton, ClicksHoverAndCapture) {
         {"hover", {Step::Enter}, 0, true, true},
         {"hover then leave", {Step::Enter, Step::Leave}, 0, false, false},
         {"drag off and release elsewhere", {Step::Enter, Step::Leave, Step::ReleaseOnParent}, 0, false, false},
-        {"click", {Step::Enter, Step::ReleaseOnButton}, 1, false, false},
+        {"pointer gone with no further move", {Step::Enter, Step::PointerGoneUnseen}, 0, false, false},
+        // The pointer stays on the button after a click, and so does the hover.
+        {"click", {Step::Enter, Step::ReleaseOnButton}, 1, true, true},
         {"release before any move", {Step::ReleaseOnButton}, 1, false, false},
-        {"two clicks", {Step::Enter, Step::ReleaseOnButton, Step::Enter, Step::ReleaseOnButton}, 2, false, false},
+        {"two clicks", {Step::Enter, Step::ReleaseOnButton, Step::Enter, Step::ReleaseOnButton}, 2, true, true},
     };
     for (const auto& c : cases) {
         Fixture f;
