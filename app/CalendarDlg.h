@@ -122,8 +122,10 @@ protected:
     void EnterNotesFolder();
     void CreateMemoWindows();
     void CreateMemoPad();
+    void CreateMemoTab();
     // What start-up leaves until the first picture is on the screen: the
-    // windows not seen yet (a hidden memo pad, the headline strip, the tip).
+    // memo tab and the windows not seen yet (a hidden memo pad, the headline
+    // strip, the tip).
     void FinishStartup();
     void CreateHeaderButtons();
     void CreateHeadlineStrip();

@@ -142,15 +142,21 @@ void CCalendarDlg::EnterNotesFolder() {
 }
 
 void CCalendarDlg::CreateMemoWindows() {
+    // A shown pad belongs to the first picture. The tab, a tiny window of its
+    // own that costs as much to make as a big one, and a hidden pad are made
+    // once the grid shows.
+    if (ReadMemoShown(RegistrySettings{})) ShowMemoPad();
+}
+
+void CCalendarDlg::CreateMemoTab() {
+    if (memoTab) return;
     memoTab = std::make_unique<CMemoTabDlg>(*this);
     memoTab->Create(this);
     PlaceMemoTab();
-
-    // A hidden pad is made once the first picture shows.
-    if (ReadMemoShown(RegistrySettings{}))
-        ShowMemoPad();
-    else
-        HideMemoPad();
+    const bool padShown = memoPad && ::IsWindowVisible(memoPad->hwnd());
+    // Made after the calendar took the activation, the tab leaves it there.
+    ::ShowWindow(memoTab->hwnd(), padShown ? SW_HIDE : SW_SHOWNA);
+    if (!padShown) RememberMemoShown("0");
 }
 
 void CCalendarDlg::CreateMemoPad() {
@@ -166,6 +172,7 @@ void CCalendarDlg::CreateMemoPad() {
 
 void CCalendarDlg::FinishStartup() {
     ::KillTimer(hwnd_, kFinishStartupTimerId);
+    CreateMemoTab();
     CreateMemoPad();
     if (!headlineLabel.hwnd()) CreateHeadlineStrip();
     if (monthView) monthView->CreateTipPopup();
@@ -201,13 +208,13 @@ void CCalendarDlg::CreateHeaderButtons() {
 void CCalendarDlg::ShowMemoPad() {
     CreateMemoPad();
     ::ShowWindow(memoPad->hwnd(), SW_SHOW);
-    ::ShowWindow(memoTab->hwnd(), SW_HIDE);
+    if (memoTab) ::ShowWindow(memoTab->hwnd(), SW_HIDE);
     RememberMemoShown("1");
 }
 
 void CCalendarDlg::HideMemoPad() {
     if (memoPad) ::ShowWindow(memoPad->hwnd(), SW_HIDE);
-    ::ShowWindow(memoTab->hwnd(), SW_SHOW);
+    if (memoTab) ::ShowWindow(memoTab->hwnd(), SW_SHOW);
     RememberMemoShown("0");
 }
 
@@ -236,8 +243,13 @@ void CCalendarDlg::OnLButtonDown(UINT, POINT point) {
 }
 
 void CCalendarDlg::OnPaint() {
-    const fw::CPaintDC dc(hwnd_);
-    fw::FillSolidRect(dc.get(), {0, 0, windowWidth, kTitleStripHeight}, titleBarColor);
+    {
+        const fw::CPaintDC dc(hwnd_);
+        fw::FillSolidRect(dc.get(), {0, 0, windowWidth, kTitleStripHeight}, titleBarColor);
+    }
+    // The grid is what the user looks at: it paints before the pickers and
+    // the header buttons.
+    if (monthView) ::UpdateWindow(monthView->hwnd());
 }
 
 LRESULT CCalendarDlg::OnQueryDragIcon(WPARAM, LPARAM) { return reinterpret_cast<LRESULT>(hIcon); }

@@ -22,6 +22,11 @@ public:
     const fw::MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
 
 protected:
+    // Made once the calendar has the focus: it takes none.
+    BOOL OnInitDialog() override {
+        fw::CDialog::OnInitDialog();
+        return FALSE;
+    }
     // Enter and Esc leave the tab alone.
     void OnOK() override {}
     void OnCancel() override {}

@@ -64,10 +64,12 @@ TEST_F(Calendar, WindowsNotYetSeenAreMadeAfterTheFirstPicture) {
         ASSERT_TRUE(window->Create(IDD_MAIN, nullptr));
         const bool padAtOnce = window->MemoPad() && ::IsWindowVisible(window->MemoPad()->hwnd());
         EXPECT_EQ(padAtOnce, *shown == '1');
-        EXPECT_FALSE(window->HeadlineLabel().hwnd() || window->MonthView()->TipPopup()->hwnd());
+        EXPECT_FALSE(window->MemoTab() || window->HeadlineLabel().hwnd() || window->MonthView()->TipPopup()->hwnd());
         gui_test::PumpUntilIdle();
-        EXPECT_TRUE(window->MemoPad() && window->HeadlineLabel().hwnd() && window->MonthView()->TipPopup()->hwnd());
+        EXPECT_TRUE(window->MemoPad() && window->MemoTab() && window->HeadlineLabel().hwnd() &&
+                    window->MonthView()->TipPopup()->hwnd());
         EXPECT_EQ(::IsWindowVisible(window->MemoPad()->hwnd()), *shown == '1');
+        EXPECT_EQ(::IsWindowVisible(window->MemoTab()->hwnd()), *shown == '0');
         if (*shown == '0') {
             EXPECT_EQ(::GetActiveWindow(), window->hwnd()) << "made later, they leave the focus be";
         }
