@@ -153,10 +153,11 @@ void CCalendarDlg::CreateMemoTab() {
     memoTab = std::make_unique<CMemoTabDlg>(*this);
     memoTab->Create(this);
     PlaceMemoTab();
-    const bool padShown = memoPad && ::IsWindowVisible(memoPad->hwnd());
-    // Made after the calendar took the activation, the tab leaves it there.
-    ::ShowWindow(memoTab->hwnd(), padShown ? SW_HIDE : SW_SHOWNA);
-    if (!padShown) RememberMemoShown("0");
+    // Made hidden, it stays so beside a shown pad; shown, it leaves the
+    // activation with the calendar.
+    if (memoPad && ::IsWindowVisible(memoPad->hwnd())) return;
+    ::ShowWindow(memoTab->hwnd(), SW_SHOWNA);
+    RememberMemoShown("0");
 }
 
 void CCalendarDlg::CreateMemoPad() {

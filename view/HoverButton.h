@@ -1,7 +1,8 @@
 // CHoverButton: a label that acts as a link. Its text turns light red while
-// the pointer is over it (also when it leaves straight onto another
-// program's window, which sends us no move), and a left-button release on it posts
-// WM_HOVERBUTTON_CLICK (wParam = its id, lParam = 0) to its parent.
+// the pointer is over it, and a left-button release on it posts
+// WM_HOVERBUTTON_CLICK (wParam = its id, lParam = 0) to its parent. The
+// colour goes also when the pointer leaves straight onto another program's
+// window, which sends us no move.
 #pragma once
 
 #include "view/LabelWnd.h"
