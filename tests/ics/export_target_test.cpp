@@ -194,8 +194,9 @@ TEST_F(ExportTarget, ARelativeNameNeverLandsInTheNotesFolder) {
         const ics::FolderExport result = ics::ExportNotesFolder(notesFolder, calendarNote, {});
         fs::current_path(root);
         EXPECT_FALSE(result.written);  // no "日历" there
-        if (result.message != "导出失败：无法确定文件的完整路径 " + calendarNote || current == root)
+        if (result.message != "导出失败：无法确定文件的完整路径 " + calendarNote || current == root) {
             EXPECT_EQ(result.message, "导出失败：无法写入 " + current + sep + calendarNote);
+        }
         EXPECT_EQ(Contents(note), kNote);
     }
 }
