@@ -3,6 +3,7 @@
 #include "app/CalendarDlg.h"
 #include "app/CommandLine.h"
 #include "app/DocumentsFolder.h"
+#include "app/ExportReport.h"
 #include "app/LocalClock.h"
 #include "app/NotesFolder.h"
 #include "app/ProgramVersion.h"
@@ -27,24 +28,76 @@ bool QuitPending() {
     return ::PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE) != 0;
 }
 
-// The export the command line asks for, told in a message box. It only
-// reads the notes, so an open calendar does not stop it.
-void ExportFromCommandLine(const Launch& launch) {
-    if (launch.file.empty()) {
-        fw::AfxMessageBox(kExportUsageMessage, MB_OK);
-        return;
+StandardOutput KindOfStandardOutput() {
+    const HANDLE output = ::GetStdHandle(STD_OUTPUT_HANDLE);
+    if (output == nullptr || output == INVALID_HANDLE_VALUE) return StandardOutput::None;
+    switch (::GetFileType(output)) {
+    case FILE_TYPE_DISK: return StandardOutput::File;
+    case FILE_TYPE_PIPE: return StandardOutput::Pipe;
+    case FILE_TYPE_CHAR: {
+        DWORD mode = 0;
+        return ::GetConsoleMode(output, &mode) ? StandardOutput::Console : StandardOutput::Device;
     }
-    char full[MAX_PATH];
-    const DWORD length = ::GetFullPathNameA(launch.file.c_str(), sizeof full, full, nullptr);
-    const std::string outPath = length > 0 && length < sizeof full ? full : launch.file;
+    default: return StandardOutput::None;
+    }
+}
+
+void WriteToStandardOutput(const std::string& lines) {
+    const HANDLE output = ::GetStdHandle(STD_OUTPUT_HANDLE);
+    for (std::size_t done = 0; done < lines.size();) {
+        DWORD written = 0;
+        if (!::WriteFile(output, lines.data() + done, static_cast<DWORD>(lines.size() - done), &written, nullptr) ||
+            written == 0)
+            return;  // a reader that went away gets no more
+        done += written;
+    }
+}
+
+// A console shows characters, not bytes of a code page.
+void WriteToParentConsole(const std::string& lines) {
+    const HANDLE console = ::CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                         nullptr, OPEN_EXISTING, 0, nullptr);
+    if (console == INVALID_HANDLE_VALUE) return;
+    const int length = ::MultiByteToWideChar(CP_ACP, 0, lines.data(), static_cast<int>(lines.size()), nullptr, 0);
+    std::wstring text(static_cast<std::size_t>(length > 0 ? length : 0), L'\0');
+    if (length > 0) ::MultiByteToWideChar(CP_ACP, 0, lines.data(), static_cast<int>(lines.size()), text.data(), length);
+    // The parent's prompt is already on the line: the report starts below it.
+    text.insert(0, L"\r\n");
+    DWORD written = 0;
+    ::WriteConsoleW(console, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    ::CloseHandle(console);
+}
+
+void Report(const std::string& message, bool success) {
+    const StandardOutput output = KindOfStandardOutput();
+    const bool attached =
+        ChooseReportTo(output, false) == ReportTo::MessageBox && ::AttachConsole(ATTACH_PARENT_PROCESS);
+    switch (ChooseReportTo(output, attached)) {
+    case ReportTo::StandardOutput: WriteToStandardOutput(ReportLines(message)); break;
+    case ReportTo::ParentConsole: WriteToParentConsole(ReportLines(message)); break;
+    case ReportTo::MessageBox:
+        fw::AfxMessageBox(message.c_str(), MB_OK | (success ? MB_ICONINFORMATION : MB_ICONERROR));
+        break;
+    }
+}
+
+// The export the command line asks for. It only reads the notes, so an
+// open calendar does not stop it. True when the file was written.
+bool ExportFromCommandLine(const Launch& launch) {
+    if (launch.file.empty()) {
+        Report(kExportUsageMessage, false);
+        return false;
+    }
     const std::optional<std::string> folder = NotesFolderPath(DocumentsFolder().c_str());
     ics::ExportOptions options;
     options.lunarForm = launch.kind == LaunchKind::ExportIcsRscale ? ics::LunarForm::Rscale : ics::LunarForm::PerYear;
     options.fromYear = LocalToday().year;
     options.stamp = ics::UtcStamp(std::time(nullptr));
-    const ics::FolderExport result = folder ? ics::ExportNotesFolder(*folder, outPath, options)
+    // The name is taken against this process's current directory, never the notes folder's.
+    const ics::FolderExport result = folder ? ics::ExportNotesFolder(*folder, launch.file, options)
                                             : ics::FolderExport{false, "导出失败：找不到记事文件夹"};
-    fw::AfxMessageBox(result.message.c_str(), MB_OK | (result.written ? MB_ICONINFORMATION : MB_ICONERROR));
+    Report(result.message, result.written);
+    return result.written;
 }
 
 }  // namespace
@@ -61,7 +114,7 @@ BOOL CCalendarApp::InitInstance() {
         return FALSE;
     }
     if (launch.kind != LaunchKind::Calendar) {
-        ExportFromCommandLine(launch);
+        SetExitCode(ExportExitCode(ExportFromCommandLine(launch)));
         return FALSE;
     }
 

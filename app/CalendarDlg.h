@@ -148,6 +148,7 @@ protected:
     fw::CComboBox monthCombo;
     int gridHeight = 0;
     bool autostartRegistered = false;
+    bool notesFolderEntered = false;  // the current directory is the notes folder
     HICON hIcon = nullptr;
     std::unique_ptr<view::CMonthView> monthView;
     bool initialised = false;

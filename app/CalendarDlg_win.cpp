@@ -9,6 +9,7 @@
 #include "app/WindowPlacement.h"
 #include "framework/WinApp.h"
 #include "framework/WorkArea.h"
+#include "notes/SaveTemps.h"
 #include "view/AppTitle.h"
 
 #include <cstdio>
@@ -132,7 +133,8 @@ void CCalendarDlg::PlaceWindow() {
 void CCalendarDlg::EnterNotesFolder() {
     const std::string documents = DocumentsFolder();
     const std::optional<std::string> folder = NotesFolderPath(documents.c_str());
-    if (folder && app::EnterNotesFolder(*folder) == 0) return;
+    notesFolderEntered = folder && app::EnterNotesFolder(*folder) == 0;
+    if (notesFolderEntered) return;
 
     // Told once, with the folder meant, whole even when it is too long.
     std::string meant = documents.empty() ? std::string(kNotesFolderName) : documents + "\\" + kNotesFolderName;
@@ -177,6 +179,9 @@ void CCalendarDlg::FinishStartup() {
     CreateMemoPad();
     if (!headlineLabel.hwnd()) CreateHeadlineStrip();
     if (monthView) monthView->CreateTipPopup();
+    // What saves cut short by a crash or a kill left behind, once nothing
+    // waits on the first picture.
+    if (notesFolderEntered) static_cast<void>(notes::RemoveAbandonedTemps());
 }
 
 std::optional<std::string> CCalendarDlg::UnsavedMemo() const {

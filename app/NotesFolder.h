@@ -3,6 +3,8 @@
 // for the whole run, since every note path is relative to it.
 #pragma once
 
+#include "notes/MemoFile.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -10,7 +12,7 @@
 namespace app {
 
 inline constexpr char kNotesFolderName[] = "我的记事";
-inline constexpr char kMemoFolderName[] = "备忘";
+using notes::kMemoFolderName;
 
 // A path buffer of the system, terminator included.
 inline constexpr std::size_t kPathBufferSize = 260;

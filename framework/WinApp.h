@@ -30,12 +30,15 @@ public:
     static CWinApp* Current() { return current_; }
 
 protected:
-    // FALSE ends the program at once; anything else runs the message loop
-    // of the main window, or ends with exit code 0 when there is none.
+    // FALSE ends the program at once, with the exit code set by
+    // SetExitCode (0 unless set); anything else runs the message loop of the
+    // main window, or ends with exit code 0 when there is none.
     virtual BOOL InitInstance() = 0;
+    void SetExitCode(int code) { exitCode_ = code; }
 
 private:
     std::string appName_;
+    int exitCode_ = 0;
     static CWinApp* current_;
 };
 

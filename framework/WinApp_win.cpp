@@ -26,7 +26,7 @@ CWinApp::~CWinApp() {
 }
 
 int CWinApp::Run() {
-    if (!InitInstance()) return 0;
+    if (!InitInstance()) return exitCode_;
     if (!m_pMainWnd || !m_pMainWnd->hwnd()) return 0;
     MSG message;
     while (::GetMessageA(&message, nullptr, 0, 0) > 0) {

@@ -2,13 +2,14 @@
 
 #include "engine/LunarDate.h"
 #include "engine/MonthModel.h"
+#include "ics/ExportTarget.h"
 #include "ics/GbkText.h"
 #include "ics/IcsText.h"
 #include "notes/NoteFiles.h"
 #include "notes/NoteStore.h"
 
-#include <cctype>
 #include <cstdio>
+#include <optional>
 
 namespace ics {
 
@@ -222,26 +223,19 @@ std::string ExportMessage(const ExportResult& result, const std::string& outPath
     return message;
 }
 
-FolderExport ExportNotesFolder(const std::string& folder, const std::string& outPath, const ExportOptions& options) {
-    if (IsInsideFolder(outPath, folder)) return {false, "导出失败：不能写到记事文件夹里 " + outPath};
-    if (notes::IsMissing(folder.c_str()) || notes::EnsureDir(folder.c_str()) != 0)
-        return {false, "导出失败：找不到记事文件夹 " + folder};
+FolderExport ExportNotesFolder(const std::string& folder, const std::string& outName, const ExportOptions& options) {
+    const std::optional<std::string> outPath = notes::AbsolutePath(outName.c_str());
+    if (!outPath) return {false, "导出失败：无法确定文件的完整路径 " + outName};
+    if (notes::IsMissing(folder.c_str())) return {false, "导出失败：找不到记事文件夹 " + folder};
+    switch (LocateTarget(*outPath, folder)) {
+    case TargetPlace::Outside: break;
+    case TargetPlace::InNotesFolder: return {false, "导出失败：不能写到记事文件夹里 " + *outPath};
+    case TargetPlace::Unknown: return {false, "导出失败：无法确定文件是否在记事文件夹里 " + *outPath};
+    }
+    if (notes::EnsureDir(folder.c_str()) != 0) return {false, "导出失败：找不到记事文件夹 " + folder};
     ExportResult result;
-    const bool written = ExportNotes(outPath.c_str(), options, result) == 0;
-    return {written, ExportMessage(result, outPath, written)};
-}
-
-bool IsInsideFolder(const std::string& path, const std::string& folder) {
-    auto same = [](char a, char b) {
-        if ((a == '/' || a == '\\') && (b == '/' || b == '\\')) return true;
-        return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
-    };
-    std::size_t length = folder.size();
-    while (length > 0 && (folder[length - 1] == '/' || folder[length - 1] == '\\')) --length;
-    if (length == 0 || path.size() <= length) return false;
-    for (std::size_t i = 0; i < length; ++i)
-        if (!same(path[i], folder[i])) return false;
-    return path[length] == '/' || path[length] == '\\';
+    const bool written = ExportNotes(outPath->c_str(), options, result) == 0;
+    return {written, ExportMessage(result, *outPath, written)};
 }
 
 std::string UtcStamp(std::time_t moment) {

@@ -47,19 +47,18 @@ std::string CalendarOfNotes(const ExportOptions& options, ExportResult& result);
 // could not be written, and then the note files that were skipped.
 std::string ExportMessage(const ExportResult& result, const std::string& outPath, bool written);
 
-// True when `path` lies inside `folder` (both absolute, '/' or '\\' as
-// separators, letters compared without case): the export never writes there.
-bool IsInsideFolder(const std::string& path, const std::string& folder);
-
 struct FolderExport {
     bool written = false;
     std::string message;  // what the user is told, GBK
 };
 
-// Enters the notes folder `folder` (absolute) and writes its notes to
-// `outPath` (absolute). Refuses a file inside the notes folder and a notes
-// folder that is not there, which it never makes.
-FolderExport ExportNotesFolder(const std::string& folder, const std::string& outPath, const ExportOptions& options);
+// Writes the notes of the notes folder `folder` (absolute) to `outName`,
+// taken against the current directory when relative and made absolute
+// before the notes folder is entered. Refuses a name that cannot be made
+// absolute, a file that lands in the notes folder (however its path spells
+// it) or whose place cannot be told, and a notes folder that is not there,
+// which it never makes.
+FolderExport ExportNotesFolder(const std::string& folder, const std::string& outName, const ExportOptions& options);
 
 // A moment as DTSTAMP text.
 std::string UtcStamp(std::time_t moment);

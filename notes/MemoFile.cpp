@@ -8,9 +8,7 @@ namespace notes {
 
 namespace {
 
-constexpr char kMemoFolder[] = "备忘";
-
-std::string MemoPath(const char* name) { return std::string(kMemoFolder) + kPathSeparator + name; }
+std::string MemoPath(const char* name) { return std::string(kMemoFolderName) + kPathSeparator + name; }
 
 }  // namespace
 

@@ -8,7 +8,9 @@
 
 namespace notes {
 
-// The name of the one memo the pad keeps.
+// The memo's folder in the notes folder, and the name of the one memo the
+// pad keeps.
+inline constexpr char kMemoFolderName[] = "备忘";
 inline constexpr char kDefaultMemoName[] = "default";
 
 // Writes the memo, or deletes its file when `length` is 0. The write is as

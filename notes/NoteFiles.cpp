@@ -2,6 +2,7 @@
 
 #include "notes/NoteFilesPlatform.h"
 #include "notes/NoteFilesTestSeam.h"
+#include "notes/SaveTemps.h"
 
 #include <atomic>
 #include <new>
@@ -13,7 +14,6 @@ namespace {
 
 using platform::FileHandle;
 
-constexpr char kTempSuffix[] = ".tmp";
 constexpr int kMaxNameAttempts = 100;
 constexpr char kDamagedSuffix[] = ".damaged";
 constexpr int kMaxDamagedCopies = 1000;
@@ -26,8 +26,7 @@ bool Refused(WriteStep step, const std::string& path) { return !seam::Allows(ste
 // crosses a file system, and this save's own, so two saves of one file at
 // once (two copies of the program) never write into the same temporary file.
 std::string NextTempPath(const char* path) {
-    return std::string(path) + '.' + std::to_string(platform::ProcessId()) + '.' + std::to_string(tempCounter++) +
-           kTempSuffix;
+    return SaveTempName(path, platform::ProcessId(), tempCounter++);
 }
 
 // A temporary file that this save alone has created. A name already on the
@@ -130,6 +129,18 @@ int KeepDamagedCopy(const char* path) {
         return -1;
     }
     return -1;
+}
+
+std::optional<FileIdentity> IdentityOf(const char* path) {
+    FileIdentity identity;
+    if (!platform::Identify(path, identity.volume, identity.index)) return std::nullopt;
+    return identity;
+}
+
+std::optional<std::string> AbsolutePath(const char* path) {
+    std::string absolute;
+    if (path == nullptr || path[0] == '\0' || !platform::MakeAbsolute(path, absolute)) return std::nullopt;
+    return absolute;
 }
 
 }  // namespace notes

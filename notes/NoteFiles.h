@@ -9,6 +9,8 @@
 
 #include <cstddef>
 #include <memory>
+#include <optional>
+#include <string>
 
 namespace notes {
 
@@ -41,5 +43,21 @@ extern const char kPathSeparator;
 // ever replaced. 0 when the copy is on the disk or nothing is at `path`,
 // -1 otherwise.
 [[nodiscard]] int KeepDamagedCopy(const char* path);
+
+// One file or folder, however a path reaches it (a short name, a link, a
+// drive letter or a network form of the same folder): its volume and its
+// number on that volume.
+struct FileIdentity {
+    unsigned long long volume = 0;
+    unsigned long long index = 0;
+    friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
+};
+
+// The identity of what is at `path`; none when nothing there can be opened.
+[[nodiscard]] std::optional<FileIdentity> IdentityOf(const char* path);
+
+// `path` as an absolute path, taken against the current directory when it
+// is relative; none when the system cannot make it absolute.
+[[nodiscard]] std::optional<std::string> AbsolutePath(const char* path);
 
 }  // namespace notes

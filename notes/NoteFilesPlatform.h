@@ -6,6 +6,8 @@
 #include "base/UniqueHandle.h"
 
 #include <cstddef>
+#include <string>
+#include <vector>
 
 namespace notes::platform {
 
@@ -23,6 +25,21 @@ bool PathIsMissing(const char* path);                             // nothing at 
 int ChangeDir(const char* path);                                  // 0, or -1
 int MakeDir(const char* path);                                    // 0, or -1
 unsigned long ProcessId();
+
+// The names of the regular files in `folder`; none when it cannot be read.
+std::vector<std::string> FilesIn(const char* folder);
+
+enum class ProcessState { Running, Ended, Unknown };
+// Whether a process of that id runs now; Unknown when the system does not
+// say (no right to ask, say).
+ProcessState StateOfProcess(unsigned long pid);
+
+// What identifies the file or folder at `path` on its volume, whatever path
+// reaches it; false when it cannot be opened.
+bool Identify(const char* path, unsigned long long& volume, unsigned long long& index);
+// `path` made absolute against the current directory; false when the
+// system cannot.
+bool MakeAbsolute(const char* path, std::string& absolute);
 
 struct FdTraits {
     using Handle = int;

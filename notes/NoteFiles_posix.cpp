@@ -2,9 +2,14 @@
 #include "notes/NoteFilesPlatform.h"
 
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <memory>
 #include <string>
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -86,6 +91,45 @@ int ChangeDir(const char* path) { return ::chdir(path) == 0 ? 0 : -1; }
 int MakeDir(const char* path) { return ::mkdir(path, S_IRWXU | S_IRWXG | S_IRWXO) == 0 ? 0 : -1; }
 
 unsigned long ProcessId() { return static_cast<unsigned long>(::getpid()); }
+
+std::vector<std::string> FilesIn(const char* folder) {
+    std::vector<std::string> names;
+    const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder), &::closedir);
+    if (!dir) return names;
+    while (const dirent* entry = ::readdir(dir.get())) {
+        struct stat info;
+        const std::string path = std::string(folder) + kPathSeparator + entry->d_name;
+        if (::lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)) names.emplace_back(entry->d_name);
+    }
+    return names;
+}
+
+ProcessState StateOfProcess(unsigned long pid) {
+    // 0 and the negative ids name groups of processes, not one.
+    if (pid == 0 || pid > static_cast<unsigned long>(INT_MAX)) return ProcessState::Unknown;
+    if (::kill(static_cast<pid_t>(pid), 0) == 0) return ProcessState::Running;
+    if (errno == ESRCH) return ProcessState::Ended;
+    return errno == EPERM ? ProcessState::Running : ProcessState::Unknown;
+}
+
+bool Identify(const char* path, unsigned long long& volume, unsigned long long& index) {
+    struct stat info;
+    if (::stat(path, &info) != 0) return false;
+    volume = static_cast<unsigned long long>(info.st_dev);
+    index = static_cast<unsigned long long>(info.st_ino);
+    return true;
+}
+
+bool MakeAbsolute(const char* path, std::string& absolute) {
+    if (path[0] == kPathSeparator) {
+        absolute = path;
+        return true;
+    }
+    const std::unique_ptr<char, void (*)(void*)> cwd(::getcwd(nullptr, 0), &std::free);
+    if (!cwd) return false;
+    absolute = std::string(cwd.get()) + kPathSeparator + path;
+    return true;
+}
 
 }  // namespace platform
 }  // namespace notes

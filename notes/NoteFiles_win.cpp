@@ -3,6 +3,8 @@
 
 #include <cerrno>
 #include <climits>
+#include <string>
+#include <vector>
 
 #include <direct.h>
 #include <fcntl.h>
@@ -58,6 +60,79 @@ int ChangeDir(const char* path) { return ::_chdir(path) == 0 ? 0 : -1; }
 int MakeDir(const char* path) { return ::_mkdir(path) == 0 ? 0 : -1; }
 
 unsigned long ProcessId() { return ::GetCurrentProcessId(); }
+
+namespace {
+
+struct FindTraits {
+    using Handle = HANDLE;
+    static Handle Invalid() { return INVALID_HANDLE_VALUE; }
+    static int Close(Handle find) { return ::FindClose(find) ? 0 : -1; }
+};
+
+struct KernelTraits {
+    using Handle = HANDLE;
+    static Handle Invalid() { return nullptr; }
+    static int Close(Handle handle) { return ::CloseHandle(handle) ? 0 : -1; }
+};
+
+struct FileTraits {
+    using Handle = HANDLE;
+    static Handle Invalid() { return INVALID_HANDLE_VALUE; }
+    static int Close(Handle file) { return ::CloseHandle(file) ? 0 : -1; }
+};
+
+}  // namespace
+
+std::vector<std::string> FilesIn(const char* folder) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    const base::UniqueHandle<FindTraits> find(::FindFirstFileA((std::string(folder) + "\\*").c_str(), &found));
+    if (!find) return names;
+    do {
+        if ((found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) == 0)
+            names.emplace_back(found.cFileName);
+    } while (::FindNextFileA(find.get(), &found));
+    return names;
+}
+
+ProcessState StateOfProcess(unsigned long pid) {
+    const base::UniqueHandle<KernelTraits> process(
+        ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE, FALSE, pid));
+    if (!process) return ::GetLastError() == ERROR_INVALID_PARAMETER ? ProcessState::Ended : ProcessState::Unknown;
+    // A process that has ended can still be opened while a handle to it is held.
+    switch (::WaitForSingleObject(process.get(), 0)) {
+    case WAIT_OBJECT_0: return ProcessState::Ended;
+    case WAIT_TIMEOUT: return ProcessState::Running;
+    default: return ProcessState::Unknown;
+    }
+}
+
+bool Identify(const char* path, unsigned long long& volume, unsigned long long& index) {
+    // No access asked: a folder the user may not list can still be told apart.
+    const base::UniqueHandle<FileTraits> file(::CreateFileA(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                                            nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!file || !::GetFileInformationByHandle(file.get(), &info)) return false;
+    volume = info.dwVolumeSerialNumber;
+    index = (static_cast<unsigned long long>(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
+    return true;
+}
+
+bool MakeAbsolute(const char* path, std::string& absolute) {
+    // No fixed buffer: a long current directory makes a long full path.
+    DWORD needed = ::GetFullPathNameA(path, 0, nullptr, nullptr);
+    for (int attempt = 0; attempt < 4 && needed > 0; ++attempt) {
+        std::vector<char> full(needed);
+        const DWORD length = ::GetFullPathNameA(path, needed, full.data(), nullptr);
+        if (length == 0) return false;
+        if (length < needed) {
+            absolute.assign(full.data(), length);
+            return true;
+        }
+        needed = length;  // the current directory grew in between
+    }
+    return false;
+}
 
 }  // namespace platform
 }  // namespace notes

@@ -73,12 +73,4 @@ TEST(ExportMessage, SaysWhatWasWrittenAndWhatWasSkipped) {
               "导出失败：无法写入 C:\\a.ics\n以下记事文件无法完整读取，已跳过：\n日历\\202604\n日历\\week");
 }
 
-TEST(IsInsideFolder, ComparesWholeFolderNamesWithoutCase) {
-    EXPECT_TRUE(ics::IsInsideFolder("C:\\Docs\\notes\\x.ics", "c:/docs/Notes/"));
-    EXPECT_TRUE(ics::IsInsideFolder("/h/notes/日历/week", "/h/notes"));
-    EXPECT_FALSE(ics::IsInsideFolder("/h/notes2/x.ics", "/h/notes"));
-    EXPECT_FALSE(ics::IsInsideFolder("/h/notes", "/h/notes"));
-    EXPECT_FALSE(ics::IsInsideFolder("/h/x.ics", ""));
-}
-
 }  // namespace

@@ -7,6 +7,7 @@
 // of one event per year; --from sets the year those events start in (this
 // year by default). Exit status 0 when the file was written, 1 when not,
 // 2 on a wrong command line.
+#include "ics/ExportTarget.h"
 #include "ics/GbkText.h"
 #include "ics/NotesExport.h"
 
@@ -15,6 +16,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <optional>
 #include <string>
 
 #include <unistd.h>
@@ -25,13 +27,6 @@ int Usage() {
     std::fprintf(stderr,
                  "usage: icsexport [--rscale] [--from YEAR] [--stamp YYYYMMDDTHHMMSSZ] NOTES_FOLDER OUTPUT.ics\n");
     return 2;
-}
-
-std::string Absolute(const char* path) {
-    if (path[0] == '/') return path;
-    char cwd[PATH_MAX];
-    if (!::getcwd(cwd, sizeof cwd)) return path;
-    return std::string(cwd) + '/' + path;
 }
 
 }  // namespace
@@ -60,9 +55,15 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "icsexport: no notes folder at %s\n", argv[arg]);
         return 1;
     }
-    const std::string output = Absolute(argv[arg + 1]);
-    if (ics::IsInsideFolder(output, folder)) {
-        std::fprintf(stderr, "icsexport: %s lies inside the notes folder; nothing is written there\n", output.c_str());
+    const std::optional<std::string> absolute = notes::AbsolutePath(argv[arg + 1]);
+    if (!absolute) {
+        std::fprintf(stderr, "icsexport: %s cannot be made an absolute path\n", argv[arg + 1]);
+        return 1;
+    }
+    const std::string& output = *absolute;
+    if (ics::LocateTarget(output, folder) != ics::TargetPlace::Outside) {
+        std::fprintf(stderr, "icsexport: %s lies inside the notes folder, or where it lies cannot be told\n",
+                     output.c_str());
         return 1;
     }
     if (::chdir(folder) != 0) {
