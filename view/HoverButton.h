@@ -30,6 +30,7 @@ public:
                 const char* face);
 
     bool Hovering() const { return hovering; }
+    bool Clickable() const override { return true; }
 
     static const fw::MessageMap* GetThisMessageMap();
     const fw::MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }

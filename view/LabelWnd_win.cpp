@@ -79,6 +79,7 @@ const fw::MessageMap* CLabelWnd::GetThisMessageMap() {
     static constexpr fw::MessageEntry entries[] = {
         fw::OnPaint<&CLabelWnd::OnPaint>(),
         fw::OnMessage<&CLabelWnd::OnEraseBkgnd>(WM_ERASEBKGND),
+        fw::OnMessage<&CLabelWnd::OnGetObject>(WM_GETOBJECT),
     };
     static constexpr fw::MessageMap map{&CWnd::GetThisMessageMap, entries};
     return &map;
