@@ -116,6 +116,9 @@ LRESULT CMonthView::OnUpdateUiState(WPARAM wParam, LPARAM) {
 }
 
 LRESULT CMonthView::OnFocusChange(WPARAM, LPARAM) {
+    // Reached by Tab: the keyboard is in use, whether or not the dialog
+    // manager says so (Wine's does not).
+    if (::GetFocus() == hwnd_ && ::GetKeyState(VK_TAB) < 0) ShowFocusCues();
     ::InvalidateRect(hwnd_, nullptr, FALSE);
     if (::GetFocus() == hwnd_ && focusDay != 0) fw::NotifyFocus(hwnd_, focusDay);
     return Default();
