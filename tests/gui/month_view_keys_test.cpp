@@ -311,6 +311,18 @@ TEST(MonthViewKeys, TheGridIsATableOfDayCellsForScreenReaders) {
         EXPECT_TRUE(label.empty()) << "not opened inside the reader's call";
         gui_test::PumpUntilIdle(200);
         EXPECT_EQ(label, "2024年3月12日星期二农历二月初三");
+        // A header's opens the weekly editor of its column: Tuesday's.
+        VARIANT tuesday{};
+        tuesday.vt = VT_I4;
+        tuesday.lVal = 31 + 1 + 2;
+        gui_test::WhenDialogOpens([&](HWND editor) {
+            label = TextOf(::GetDlgItem(editor, -1));
+            gui_test::PressButton(editor, IDCANCEL);
+            return true;
+        });
+        EXPECT_EQ(table->accDoDefaultAction(tuesday), S_OK);
+        gui_test::PumpUntilIdle(200);
+        EXPECT_EQ(label, "每周二");
         kept = table;
     }
     LONG count = 0;
