@@ -50,8 +50,8 @@ public:
 
     // Navigation: today's month with today marked (the nearest month in
     // range, unmarked, for a clock outside it), or any month in range.
-    void GoToToday();
-    void ShowMonth(int year, int month);
+    void GoToToday() override;
+    void ShowMonth(int year, int month) override;
 
     void ShowMemoPad() override;
     void HideMemoPad() override;

@@ -94,6 +94,8 @@ BOOL CCalendarDlg::OnInitDialog() {
         EndDialog(-1);
         return FALSE;
     }
+    // Tab goes from the pickers to the grid, then to the header buttons.
+    ::SetWindowPos(monthView->hwnd(), monthCombo.hwnd(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     // The notes folder is current: its update file, when there is one, brings
     // the days off of years the built-in table lacks or gets wrong.
     static_cast<void>(monthView->holidays.LoadUpdateFile(lunar::kHolidayUpdateFileName));

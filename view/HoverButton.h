@@ -2,7 +2,8 @@
 // the pointer is over it, and a left-button release on it posts
 // WM_HOVERBUTTON_CLICK (wParam = its id, lParam = 0) to its parent. The
 // colour goes also when the pointer leaves straight onto another program's
-// window, which sends us no move.
+// window, which sends us no move. Tab reaches it, and Enter or Space
+// clicks it then as the release does.
 #pragma once
 
 #include "view/LabelWnd.h"
@@ -30,6 +31,7 @@ public:
                 const char* face);
 
     bool Hovering() const { return hovering; }
+    bool Clickable() const override { return true; }
 
     static const fw::MessageMap* GetThisMessageMap();
     const fw::MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
@@ -38,6 +40,12 @@ protected:
     void OnMouseMove(UINT flags, POINT point);
     void OnLButtonUp(UINT flags, POINT point);
     void OnTimer(UINT_PTR timerId);
+
+    // The keyboard (HoverButtonKeys_win.cpp).
+    LRESULT OnGetDlgCode(WPARAM, LPARAM);
+    LRESULT OnKeyDown(WPARAM, LPARAM);
+    LRESULT OnFocusChange(WPARAM, LPARAM);
+    void Click();
 
     bool PointerOver() const;
     void EndHover();

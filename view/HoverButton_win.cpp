@@ -14,7 +14,9 @@ constexpr UINT kPointerCheckMs = 100;
 BOOL CHoverButton::Create(const RECT& r, fw::CWnd* parentWindow, UINT controlId, COLORREF backColour,
                           COLORREF textColour, int pointSize, const char* face) {
     savedColor = textColour;
-    return CLabelWnd::Create(r, parentWindow, controlId, backColour, textColour, pointSize, face);
+    if (!CLabelWnd::Create(r, parentWindow, controlId, backColour, textColour, pointSize, face)) return FALSE;
+    ::SetWindowLongA(hwnd_, GWL_STYLE, ::GetWindowLongA(hwnd_, GWL_STYLE) | WS_TABSTOP);
+    return TRUE;
 }
 
 const fw::MessageMap* CHoverButton::GetThisMessageMap() {
@@ -22,6 +24,10 @@ const fw::MessageMap* CHoverButton::GetThisMessageMap() {
         fw::OnMouse<&CHoverButton::OnMouseMove>(WM_MOUSEMOVE),
         fw::OnMouse<&CHoverButton::OnLButtonUp>(WM_LBUTTONUP),
         fw::OnTimer<&CHoverButton::OnTimer>(),
+        fw::OnMessage<&CHoverButton::OnGetDlgCode>(WM_GETDLGCODE),
+        fw::OnMessage<&CHoverButton::OnKeyDown>(WM_KEYDOWN),
+        fw::OnMessage<&CHoverButton::OnFocusChange>(WM_SETFOCUS),
+        fw::OnMessage<&CHoverButton::OnFocusChange>(WM_KILLFOCUS),
     };
     static constexpr fw::MessageMap map{&CLabelWnd::GetThisMessageMap, entries};
     return &map;
@@ -71,7 +77,7 @@ void CHoverButton::EndHover() {
 
 void CHoverButton::OnLButtonUp(UINT, POINT) {
     EndHover();
-    ::PostMessageA(::GetParent(hwnd_), WM_HOVERBUTTON_CLICK, id, 0);
+    Click();
     Default();
 }
 

@@ -2,6 +2,7 @@
 // sized to its text; lines are separated by "\r\n". CHoverButton builds on it.
 #pragma once
 
+#include "framework/Accessible.h"
 #include "framework/Gdi.h"
 #include "framework/Wnd.h"
 
@@ -29,6 +30,16 @@ public:
     void ChangeTextColor(COLORREF colour);
 
     const std::string& Text() const { return text; }
+    UINT ControlId() const { return id; }
+    // What a screen reader calls the control when its text does not say it
+    // (a colour button's "■"); empty: the text as shown.
+    void SetAccessibleName(std::string name) { accessibleName = std::move(name); }
+    const std::string& AccessibleName() const { return accessibleName; }
+    // What WM_GETOBJECT hands out for the client area, made on first use
+    // and owned by the window.
+    fw::AccessibleObject& ClientObject();
+    // Read as a push button, whose default action clicks it; else as text.
+    virtual bool Clickable() const { return false; }
     COLORREF TextColor() const { return textColor; }
 
     static const fw::MessageMap* GetThisMessageMap();
@@ -37,6 +48,7 @@ public:
 protected:
     void OnPaint();
     LRESULT OnEraseBkgnd(WPARAM, LPARAM);
+    LRESULT OnGetObject(WPARAM, LPARAM);  // LabelAccessible_win.cpp
 
     RECT rect{};
     std::string text;
@@ -46,6 +58,8 @@ protected:
     fw::CWnd* parent = nullptr;
     UINT id = 0;
     bool autoSize = false;
+    std::string accessibleName;
+    fw::UniqueAccessible accessible;
 
 private:
     // Sizes the window to the text, keeping its top-left corner.

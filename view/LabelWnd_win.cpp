@@ -79,6 +79,7 @@ const fw::MessageMap* CLabelWnd::GetThisMessageMap() {
     static constexpr fw::MessageEntry entries[] = {
         fw::OnPaint<&CLabelWnd::OnPaint>(),
         fw::OnMessage<&CLabelWnd::OnEraseBkgnd>(WM_ERASEBKGND),
+        fw::OnMessage<&CLabelWnd::OnGetObject>(WM_GETOBJECT),
     };
     static constexpr fw::MessageMap map{&CWnd::GetThisMessageMap, entries};
     return &map;
@@ -94,6 +95,8 @@ void CLabelWnd::OnPaint() {
     const fw::SelectGuard selected(dc.get(), font.get());
     // Format 0: top-left, lines broken only at "\r\n", "&" underlines the next character.
     ::DrawTextA(dc.get(), text.data(), static_cast<int>(text.size()), &client, 0);
+    // Only a button reached by Tab has the focus: it shows where the keys are.
+    if (::GetFocus() == hwnd_) ::DrawFocusRect(dc.get(), &client);
 }
 
 LRESULT CLabelWnd::OnEraseBkgnd(WPARAM, LPARAM) { return Default(); }

@@ -59,14 +59,17 @@ BOOL CMemoEditDlg::OnInitDialog() {
     CreateEditorLabel(dateLabel, DayEditorDateLabel(view, day), {10, 10, 330, 30}, *this, kDateLabelId,
                       labelFont.get());
     CreateColourButton(oneOffButton, {340, 10, 365, 30}, *this, kOneOffColourId,
-                       notes::NoteColour(oneOffColour, notes::NoteKind::OneOff), kColourButtonPointSize);
+                       notes::NoteColour(oneOffColour, notes::NoteKind::OneOff), kColourButtonPointSize,
+                       notes::NoteKind::OneOff);
     CreateEditorLabel(gregorianLabel, GregorianYearlyLabel(view.month, day), {10, 230, 120, 250}, *this,
                       kGregorianLabelId, labelFont.get());
     CreateColourButton(gregorianButton, {130, 230, 155, 250}, *this, kGregorianColourId,
-                       notes::NoteColour(gregorianColour, notes::NoteKind::GregorianYearly), kColourButtonPointSize);
+                       notes::NoteColour(gregorianColour, notes::NoteKind::GregorianYearly), kColourButtonPointSize,
+                       notes::NoteKind::GregorianYearly);
     CreateEditorLabel(lunarLabel, LunarYearlyLabel(date), {10, 280, 120, 300}, *this, kLunarLabelId, labelFont.get());
     CreateColourButton(lunarButton, {130, 280, 155, 300}, *this, kLunarColourId,
-                       notes::NoteColour(lunarColour, notes::NoteKind::LunarYearly), kColourButtonPointSize);
+                       notes::NoteColour(lunarColour, notes::NoteKind::LunarYearly), kColourButtonPointSize,
+                       notes::NoteKind::LunarYearly);
     // Disabled, so the system draws it grey; no line when nothing applies.
     const std::string hint = LunarYearlyHintText(LunarYearlyHintFor(date));
     if (!hint.empty()) {

@@ -3,9 +3,11 @@
 // only paints, forwards the mouse and runs the note editors.
 #pragma once
 
+#include "framework/Accessible.h"
 #include "framework/Gdi.h"
 #include "framework/Wnd.h"
 #include "view/DayTipDlg.h"
+#include "view/GridKeys.h"
 #include "view/HoverButton.h"
 #include "view/LabelWnd.h"
 #include "view/MonthViewOwner.h"
@@ -20,6 +22,9 @@ inline constexpr UINT kMonthViewId = 107;
 inline constexpr UINT kSiteButtonId = 1052;
 // The vendor's home page; a reserved name, so nothing real is reached.
 inline constexpr char kSiteAddress[] = "http://www.morvane.example/";
+// Posted by the grid's accessible object for a default action: wParam a
+// day (its editor), or 0 with lParam a weekday (the weekly editor).
+inline constexpr UINT kOpenEditorMessage = WM_APP + 10;
 
 class CMonthView : public fw::CWnd, public MonthViewState {
 public:
@@ -55,6 +60,19 @@ public:
     // must not change the month under it.
     bool EditorOpen() const { return editorOpen; }
 
+    // The day the keys work on; drawn with a focus rectangle while the grid
+    // has the focus, once the keyboard was used.
+    int FocusDay() const { return focusDay; }
+    bool FocusCuesShown() const { return focusCues; }
+    // Moves the focus day within the shown month; with `takeFocus` the
+    // grid also takes the keyboard focus.
+    void FocusOn(int day, bool takeFocus);
+    // What WM_GETOBJECT hands out for the client area, made on first use
+    // and owned by the window.
+    fw::AccessibleObject& ClientObject();
+    // A shown day's cell in client coordinates.
+    RECT DayCellRect(int day) const;
+
     CDayTipDlg* TipPopup() const { return tipPopup.get(); }
     const CLabelWnd& YearLabel() const { return yearLabel; }
 
@@ -67,6 +85,24 @@ protected:
     LRESULT OnMouseLeave(WPARAM, LPARAM);
     void OnLButtonUp(UINT flags, POINT point);
     void OnSiteButton();
+    // The keyboard and screen readers (MonthViewKeys_win.cpp).
+    LRESULT OnGetDlgCode(WPARAM, LPARAM);
+    LRESULT OnKeyDown(WPARAM, LPARAM);
+    LRESULT OnFocusChange(WPARAM, LPARAM);
+    LRESULT OnUpdateUiState(WPARAM, LPARAM);
+    LRESULT OnGetObject(WPARAM, LPARAM);
+    LRESULT OnOpenEditor(WPARAM, LPARAM);
+    void RunDayEditor(int day);
+    void RunWeeklyEditor(int weekday);
+    void MoveFocusBy(GridKey key);
+    void ShowFocusCues();
+    // After every month change: the focus day, and screen readers told.
+    void FocusShownMonth();
+    // The focus day's notes beside its cell, after a key moved it.
+    void ShowKeyTip();
+    // A real move of the pointer ends the tip the keys showed.
+    void EndKeyTip(POINT client);
+    void DrawFocusDay(HDC dc);
 
     void DrawHeader(HDC dc);
     void DrawGrid(HDC dc);
@@ -91,6 +127,12 @@ protected:
     MonthViewOwner* owner = nullptr;
     bool editorOpen = false;
     bool trackingLeave = false;  // WM_MOUSELEAVE asked for
+    int focusDay = 0;
+    int keyFocusDay = 0;     // while keys change the month: the day they focus
+    bool focusCues = false;  // the keyboard was used: the focus rectangle shows
+    bool keyTipShown = false;
+    POINT keyTipPointer{};  // where the pointer was when the keys showed the tip
+    fw::UniqueAccessible accessible;
 };
 
 }  // namespace view

@@ -67,7 +67,7 @@ CMonthView::~CMonthView() {
 
 BOOL CMonthView::Create(const RECT& rect, fw::CWnd* parent, UINT id, MonthViewOwner* viewOwner, bool tipLater) {
     const char* className = RegisterWndClass(0, ::LoadCursor(nullptr, IDC_ARROW));
-    if (!CreateEx(0, className, "", WS_CHILD | WS_VISIBLE, rect, parent ? parent->hwnd() : nullptr, id)) return FALSE;
+    if (!CreateEx(0, className, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, rect, parent ? parent->hwnd() : nullptr, id)) return FALSE;
     owner = viewOwner;
 
     dayNumberFont.CreateFont(17, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "Arial Black");
@@ -100,6 +100,7 @@ BOOL CMonthView::SetMonth(int y, int m, int mark) {
     HideDayTip();
     if (owner) owner->ShowTodayButton(TodayButtonWanted());
     UpdateYearLabel();
+    FocusShownMonth();
     ::InvalidateRect(hwnd_, nullptr, FALSE);
     return TRUE;
 }
@@ -126,6 +127,13 @@ const fw::MessageMap* CMonthView::GetThisMessageMap() {
         fw::OnMessage<&CMonthView::OnMouseLeave>(WM_MOUSELEAVE),
         fw::OnMouse<&CMonthView::OnLButtonUp>(WM_LBUTTONUP),
         OnHoverButtonClick<&CMonthView::OnSiteButton>(kSiteButtonId),
+        fw::OnMessage<&CMonthView::OnGetDlgCode>(WM_GETDLGCODE),
+        fw::OnMessage<&CMonthView::OnKeyDown>(WM_KEYDOWN),
+        fw::OnMessage<&CMonthView::OnFocusChange>(WM_SETFOCUS),
+        fw::OnMessage<&CMonthView::OnFocusChange>(WM_KILLFOCUS),
+        fw::OnMessage<&CMonthView::OnUpdateUiState>(WM_UPDATEUISTATE),
+        fw::OnMessage<&CMonthView::OnGetObject>(WM_GETOBJECT),
+        fw::OnMessage<&CMonthView::OnOpenEditor>(kOpenEditorMessage),
     };
     static constexpr fw::MessageMap map{&CWnd::GetThisMessageMap, entries};
     return &map;
@@ -147,6 +155,7 @@ void CMonthView::OnPaint() {
     ::SetBkMode(dc, TRANSPARENT);
     DrawHeader(dc);
     DrawGrid(dc);
+    DrawFocusDay(dc);
 
     if (picture) picture.CopyTo(paint.get());
 }
@@ -239,6 +248,7 @@ void CMonthView::DrawDayCell(HDC dc, int day, int x, int y) {
 }
 
 void CMonthView::OnMouseMove(UINT, POINT point) {
+    EndKeyTip(point);
     if (!trackingLeave) {
         TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd_, 0};
         trackingLeave = ::TrackMouseEvent(&track) != FALSE;
@@ -294,25 +304,32 @@ void CMonthView::ShowTodayTip() {
 
 void CMonthView::OnLButtonUp(UINT, POINT point) {
     const int day = HitTest(ToGrid(point));
-    if (day != 0) {
-        ::ShowWindow(tipPopup->hwnd(), SW_HIDE);
-        activeDay = day;  // the editor reads it while it is made
-        {
-            const EditorRunning running(editorOpen);
-            CMemoEditDlg editor(*this);
-            editor.DoModal();
-        }
-        HideDayTip();
-    } else if (InHeaderBand(ToGrid(point))) {
-        weekdayIndex = HeaderColumn(point.x);
-        {
-            const EditorRunning running(editorOpen);
-            CWeeklyDlg editor(*this);
-            editor.DoModal();
-        }
-        HideDayTip();
-    }
+    if (day != 0)
+        RunDayEditor(day);
+    else if (InHeaderBand(ToGrid(point)))
+        RunWeeklyEditor(HeaderColumn(point.x));
     Default();
+}
+
+void CMonthView::RunDayEditor(int day) {
+    ::ShowWindow(tipPopup->hwnd(), SW_HIDE);
+    activeDay = day;  // the editor reads it while it is made
+    {
+        const EditorRunning running(editorOpen);
+        CMemoEditDlg editor(*this);
+        editor.DoModal();
+    }
+    HideDayTip();
+}
+
+void CMonthView::RunWeeklyEditor(int weekday) {
+    weekdayIndex = weekday;
+    {
+        const EditorRunning running(editorOpen);
+        CWeeklyDlg editor(*this);
+        editor.DoModal();
+    }
+    HideDayTip();
 }
 
 void CMonthView::OnSiteButton() { fw::OpenWebAddress(hwnd_, kSiteAddress); }

@@ -25,10 +25,11 @@ inline constexpr char kNoteSaveFailedMessage[] = "记事保存失败，请检查
 void CreateEditorLabel(fw::CStatic& label, const std::string& text, const RECT& rect, fw::CDialog& editor, UINT id,
                        HFONT font);
 
-// A "■" button in the note's colour on the dialog's face colour; it fits
-// itself to its text, so only the top-left corner of `rect` lasts.
+// A "■" button in the note's colour on the dialog's face colour, named
+// for screen readers by its note kind; it fits itself to its text, so only
+// the top-left corner of `rect` lasts.
 void CreateColourButton(CHoverButton& button, const RECT& rect, fw::CDialog& editor, UINT id, COLORREF colour,
-                        int pointSize);
+                        int pointSize, notes::NoteKind kind);
 
 // Runs the system's colour chooser, owned by `editor` (so the editor takes
 // no input meanwhile), offering `offered` as its custom colours (what the

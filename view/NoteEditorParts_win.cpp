@@ -1,5 +1,7 @@
 #include "view/NoteEditorParts.h"
 
+#include "view/DayAccessibleText.h"
+
 #include <algorithm>
 
 namespace view {
@@ -19,8 +21,9 @@ void CreateEditorLabel(fw::CStatic& label, const std::string& text, const RECT& 
 }
 
 void CreateColourButton(CHoverButton& button, const RECT& rect, fw::CDialog& editor, UINT id, COLORREF colour,
-                        int pointSize) {
+                        int pointSize, notes::NoteKind kind) {
     if (!button.Create(rect, &editor, id, ::GetSysColor(COLOR_BTNFACE), colour, pointSize, kColourButtonFace)) return;
+    button.SetAccessibleName(ColourButtonName(kind));
     button.SetText(kColourButtonText, TRUE);
 }
 

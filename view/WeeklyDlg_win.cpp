@@ -40,7 +40,8 @@ BOOL CWeeklyDlg::OnInitDialog() {
     CreateEditorLabel(label, WeeklyLabel(view.weekdayIndex), {20, 10, 80, 30}, *this, static_cast<UINT>(-1),
                       labelFont.get());
     CreateColourButton(colourButton, {80, 10, 105, 30}, *this, kWeeklyColourId,
-                       notes::NoteColour(weeklyColour, notes::NoteKind::Weekly), kColourButtonPointSize);
+                       notes::NoteColour(weeklyColour, notes::NoteKind::Weekly), kColourButtonPointSize,
+                       notes::NoteKind::Weekly);
     // Typing goes straight into the note.
     ::SetFocus(GetDlgItem(IDC_WEEKLY_EDIT));
     return FALSE;

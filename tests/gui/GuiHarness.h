@@ -22,6 +22,10 @@ void MoveMouse(HWND window, POINT client);
 // MOUSEEVENTF_LEFTDOWN / LEFTUP or no button change.
 void PointerInput(POINT screen, DWORD buttons = 0);
 void ReleaseLeft(HWND window, POINT client);
+// Real input, as the keyboard gives it to the focused window: a press and
+// release of `virtualKey`, with Ctrl held around it when `control`. Does
+// not pump: a key that opens a modal loop runs it in the caller's pump.
+void KeyInput(WORD virtualKey, bool control = false);
 
 // The client area as drawn, one 0x00BBGGRR value a pixel.
 class Pixels {

@@ -55,6 +55,22 @@ void PointerInput(POINT screen, DWORD buttons) {
     ::SendInput(1, &input, sizeof input);
 }
 
+void KeyInput(WORD virtualKey, bool control) {
+    std::vector<INPUT> inputs;
+    const auto key = [&](WORD code, DWORD flags) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = code;
+        input.ki.dwFlags = flags;
+        inputs.push_back(input);
+    };
+    if (control) key(VK_CONTROL, 0);
+    key(virtualKey, 0);
+    key(virtualKey, KEYEVENTF_KEYUP);
+    if (control) key(VK_CONTROL, KEYEVENTF_KEYUP);
+    ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
 void ReleaseLeft(HWND window, POINT client) { ::SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(client.x, client.y)); }
 
 Pixels Pixels::Of(HWND window) {

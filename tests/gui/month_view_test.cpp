@@ -28,6 +28,8 @@ enum class Kind { Editor, Chooser, MessageBox };
 
 struct StandInOwner final : view::MonthViewOwner {
     void ShowTodayButton(bool show) override { shown = show, ++calls; }
+    void ShowMonth(int, int) override {}
+    void GoToToday() override {}
     bool shown = false;
     int calls = 0;
 };
