@@ -62,6 +62,12 @@ char32_t FourByteCode(std::uint32_t index) {
     return index - run->index < run->count ? run->code + (index - run->index) : kReplacementCharacter;
 }
 
+// The bytes of a pair table entry, as lead * 256 + trail.
+std::uint32_t PairOfEntry(std::uint32_t entry) {
+    const std::uint32_t lead = kFirstLead + entry / kTrailsPerLead, column = entry % kTrailsPerLead;
+    return lead << 8 | (kFirstTrail + column + (kFirstTrail + column >= kSkippedTrail ? 1 : 0));
+}
+
 // The form of every character of the Basic Multilingual Plane: a pair as
 // lead * 256 + trail, a four-byte form as kFourByte + its index, 0 for none.
 constexpr std::uint32_t kFourByte = 0x10000;
@@ -75,9 +81,7 @@ const BmpForms& Forms() {
         for (std::uint32_t entry = 0; entry < std::size(kPairTable); ++entry) {
             const char32_t code = kPairTable[entry];
             if (code == 0 || code >= kFirstSupplementary) continue;
-            const std::uint32_t lead = kFirstLead + entry / kTrailsPerLead, column = entry % kTrailsPerLead;
-            const std::uint32_t trail = kFirstTrail + column + (kFirstTrail + column >= kSkippedTrail ? 1 : 0);
-            built[code] = lead << 8 | trail;
+            built[code] = PairOfEntry(entry);
         }
         built[kEuro] = kEuroByte;
         return built;
@@ -85,17 +89,17 @@ const BmpForms& Forms() {
     return forms;
 }
 
-// The pairs of the characters outside the Basic Multilingual Plane that
-// have one (a handful), as code and entry + 1.
-std::uint32_t SupplementaryPairForm(char32_t code) {
+// The pair of a character outside the Basic Multilingual Plane (a handful
+// have one) as lead * 256 + trail, else 0.
+std::uint32_t SupplementaryPair(char32_t code) {
     static const std::vector<std::pair<char32_t, std::uint32_t>> pairs = [] {
         std::vector<std::pair<char32_t, std::uint32_t>> found;
         for (std::uint32_t entry = 0; entry < std::size(kPairTable); ++entry)
-            if (kPairTable[entry] >= kFirstSupplementary) found.emplace_back(kPairTable[entry], entry + 1);
+            if (kPairTable[entry] >= kFirstSupplementary) found.emplace_back(kPairTable[entry], PairOfEntry(entry));
         return found;
     }();
-    for (const auto& [pairCode, entry] : pairs)
-        if (pairCode == code) return entry;
+    for (const auto& [pairCode, pair] : pairs)
+        if (pairCode == code) return pair;
     return 0;
 }
 
@@ -110,10 +114,9 @@ void AppendFourByte(std::string& out, std::uint32_t index) {
     out.append(bytes, 4);
 }
 
-void AppendPairOfEntry(std::string& out, std::uint32_t entry) {
-    const std::uint32_t column = entry % kTrailsPerLead;
-    out += static_cast<char>(kFirstLead + entry / kTrailsPerLead);
-    out += static_cast<char>(kFirstTrail + column + (kFirstTrail + column >= kSkippedTrail ? 1 : 0));
+void AppendPair(std::string& out, std::uint32_t pair) {
+    out += static_cast<char>(pair >> 8);
+    out += static_cast<char>(pair & 0xFF);
 }
 
 void AppendUtf8(std::string& out, char32_t c) {
@@ -137,6 +140,7 @@ void AppendUtf8(std::string& out, char32_t c) {
 }  // namespace
 
 DecodedCharacter DecodeGb18030(std::string_view text, std::size_t offset) {
+    if (offset >= text.size()) return {kReplacementCharacter, 0};
     const unsigned byte = ByteAt(text, offset);
     if (byte < 0x80) return {byte, 1};
     if (byte == kEuroByte) return {kEuro, 1};
@@ -162,8 +166,8 @@ void AppendGb18030(std::string& out, char32_t code) {
         return;
     }
     if (code >= kFirstSupplementary && code <= kLastCodePoint) {
-        if (const std::uint32_t entry = SupplementaryPairForm(code); entry != 0)
-            AppendPairOfEntry(out, entry - 1);
+        if (const std::uint32_t pair = SupplementaryPair(code); pair != 0)
+            AppendPair(out, pair);
         else
             AppendFourByte(out, kFirstSupplementaryIndex + (code - kFirstSupplementary));
         return;
@@ -174,8 +178,7 @@ void AppendGb18030(std::string& out, char32_t code) {
     } else if (form >= kFourByte) {
         AppendFourByte(out, form - kFourByte);
     } else if (form > 0xFF) {
-        out += static_cast<char>(form >> 8);
-        out += static_cast<char>(form & 0xFF);
+        AppendPair(out, form);
     } else {
         out += static_cast<char>(form);
     }
@@ -228,7 +231,7 @@ std::string Gb18030ToUtf8(std::string_view text) {
 }
 
 std::size_t Gb18030CharacterLength(std::string_view text, std::size_t offset) {
-    return offset < text.size() ? DecodeGb18030(text, offset).length : 0;
+    return DecodeGb18030(text, offset).length;
 }
 
 std::size_t Gb18030CharacterCount(std::string_view text) {

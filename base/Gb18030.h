@@ -15,14 +15,15 @@ inline constexpr char32_t kReplacementCharacter = 0xFFFD;
 
 struct DecodedCharacter {
     char32_t code = kReplacementCharacter;
-    std::size_t length = 1;  // bytes it takes, 1 to 4
+    std::size_t length = 1;  // bytes it takes: 1, 2 or 4
     friend bool operator==(const DecodedCharacter&, const DecodedCharacter&) = default;
 };
 
-// The character that starts at byte `offset` (less than text.size()), read
-// no further than the end of `text`. A lead byte whose character is cut off
-// or malformed is one U+FFFD of length 1; a pair or four-byte form that is
-// well formed but has no character is one U+FFFD of its whole length.
+// The character that starts at byte `offset`, read no further than the end
+// of `text`. A lead byte whose character is cut off or malformed is one
+// U+FFFD of length 1; a pair or four-byte form that is well formed but has
+// no character is one U+FFFD of its whole length; at or past the end there
+// is none, of length 0.
 DecodedCharacter DecodeGb18030(std::string_view text, std::size_t offset);
 
 // The GB18030 bytes of `code` appended to `out`. The euro sign keeps GBK's
