@@ -15,7 +15,7 @@ inline constexpr char32_t kReplacementCharacter = 0xFFFD;
 
 struct DecodedCharacter {
     char32_t code = kReplacementCharacter;
-    std::size_t length = 1;  // bytes it takes: 1, 2 or 4
+    std::size_t length = 1;  // bytes it takes: 1, 2 or 4 (0 past the end)
     friend bool operator==(const DecodedCharacter&, const DecodedCharacter&) = default;
 };
 
@@ -27,8 +27,9 @@ struct DecodedCharacter {
 DecodedCharacter DecodeGb18030(std::string_view text, std::size_t offset);
 
 // The GB18030 bytes of `code` appended to `out`. The euro sign keeps GBK's
-// one byte 0x80; a code with no form (a surrogate, past U+10FFFF) appends
-// U+FFFD's.
+// one byte 0x80; a code with no form (a surrogate, past U+10FFFF, or one
+// of the 24 private-use codes whose forms went to standard characters)
+// appends U+FFFD's.
 void AppendGb18030(std::string& out, char32_t code);
 
 // The window boundary's pair: UTF-16 in and out, where a lone surrogate
