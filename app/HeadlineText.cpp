@@ -1,6 +1,6 @@
 #include "app/HeadlineText.h"
 
-#include "base/AsciiText.h"
+#include "base/Gb18030.h"
 
 #include <vector>
 
@@ -8,21 +8,17 @@ namespace app {
 
 namespace {
 
-bool IsGbkTrail(unsigned char byte) { return byte >= 0x40 && byte <= 0xFE && byte != 0x7F; }
-
 std::string_view WithoutTrailingLineBreaks(std::string_view text) {
     while (!text.empty() && (text.back() == '\r' || text.back() == '\n')) text.remove_suffix(1);
     return text;
 }
 
 // Lengths at which the text may be cut, shortest first, excluding 0 and the
-// whole text: a double-byte character is never split.
+// whole text: a character of two or four bytes is never split.
 std::vector<std::size_t> CutPoints(std::string_view text) {
     std::vector<std::size_t> cuts;
     for (std::size_t i = 0; i < text.size();) {
-        const bool pair =
-            base::IsGbkLeadByte(text[i]) && i + 1 < text.size() && IsGbkTrail(static_cast<unsigned char>(text[i + 1]));
-        i += pair ? 2 : 1;
+        i += base::Gb18030CharacterLength(text, i);
         if (i < text.size()) cuts.push_back(i);
     }
     return cuts;

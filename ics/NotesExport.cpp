@@ -1,9 +1,9 @@
 #include "ics/NotesExport.h"
 
+#include "base/Gb18030.h"
 #include "engine/LunarDate.h"
 #include "engine/MonthModel.h"
 #include "ics/ExportTarget.h"
-#include "ics/GbkText.h"
 #include "ics/IcsText.h"
 #include "notes/NoteFiles.h"
 #include "notes/NoteStore.h"
@@ -81,12 +81,12 @@ public:
         AppendContentLine(out_, "VERSION", "2.0");
         AppendContentLine(out_, "PRODID", kProductId);
         AppendContentLine(out_, "CALSCALE", "GREGORIAN");
-        AppendContentLine(out_, "X-WR-CALNAME", EscapeText(GbkToUtf8(kCalendarName)));
+        AppendContentLine(out_, "X-WR-CALNAME", EscapeText(base::Gb18030ToUtf8(kCalendarName)));
     }
 
     // One event; `rule` empty for a single day.
     void Event(const std::string& uid, Date start, const std::string& rule, const std::string& gbkText) {
-        const std::string text = GbkToUtf8(gbkText);
+        const std::string text = base::Gb18030ToUtf8(gbkText);
         out_ += "BEGIN:VEVENT\r\n";
         AppendContentLine(out_, "UID", uid);
         AppendContentLine(out_, "DTSTAMP", options_.stamp);

@@ -17,6 +17,8 @@ TEST(HeadlineText, FitsWithEllipsisOnCharacterBoundaries) {
         {"\xC4\xEA\xC4\xEA\xC4\xEA\xC4\xEA", "6", "\xC4\xEA..."},  // 7 would split a character
         {"a\x81q234", "5", "a..."},                                // "\x81q" is one character
         {"a\x81-234", "5", "a\x81..."},                            // a lead byte without a trail byte stands alone
+        {"a\x94\x39\xBC\x38" "bcdef", "7", "a..."},  // the four bytes of U+1F382 are one character
+        {"a\x94\x39\xBC\x38" "bcdef", "9", "a\x94\x39\xBC\x38" "b..."},
         {"abcdefgh", "3", "..."},
         {"abcdefgh", "2", ""}};
     for (const auto& c : cases) EXPECT_EQ(app::FitWithEllipsis(c[0], std::stoi(c[1]), byteWidth), c[2]) << c[0];

@@ -1,8 +1,11 @@
-// The text rules of the iCalendar export: GBK to UTF-8, TEXT escaping,
+// The text rules of the iCalendar export: characters outside GBK, TEXT escaping,
 // folding, UIDs, and what the user is told.
-#include "ics/GbkText.h"
 #include "ics/IcsText.h"
 #include "ics/NotesExport.h"
+#include "notes/NoteFiles.h"
+#include "notes/NoteStore.h"
+
+#include "tests/notes/scratch_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -12,18 +15,33 @@ namespace {
 
 std::string Utf8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
 
-TEST(GbkToUtf8, ConvertsEveryCharacterAndReplacesWhatIsNone) {
-    const std::string replacement = "\xEF\xBF\xBD";
-    const std::pair<std::string, std::string> cases[] = {
-        {"abc 1;", "abc 1;"},
-        {"农历三十，闰六月", Utf8(u8"农历三十，闰六月")},  // a GBK literal here
-        {"\x80", Utf8(u8"€")},
-        {"\x81", replacement},              // a lead byte at the end
-        {"\x81\x20z", replacement + " z"},  // a lead byte before no trail byte
-        {"\xA1\x7F", replacement + "\x7F"},
-        {std::string("\xFF\xA1", 2), replacement + replacement},
-    };
-    for (const auto& [gbk, utf8] : cases) EXPECT_EQ(ics::GbkToUtf8(gbk), utf8) << gbk;
+// A note with characters outside GBK in their four-byte forms: kept byte
+// for byte by the note store, and the same characters in the calendar.
+TEST(NotesExport, CharactersOutsideGbkKeepTheirFormsAndExportAsThemselves) {
+    const std::string cake = "\x94\x39\xBC\x38", ji = "\x95\x34\xB2\x35";  // U+1F382, U+20BB7
+    const std::string text = "生日" + cake + "\r\n" + ji + "\xFE\x9F\x80";      // and U+4DAE, the euro sign
+    notes_test::ScratchDir scratch;
+    notes_test::MakeNoteFolders();
+    {
+        notes::CNoteStore store;
+        ASSERT_EQ(store.Open(2026, 3), 0);
+        ASSERT_EQ(store.Set(9, text.data(), text.size(), 0), 0);
+    }
+    const std::vector<unsigned char> file = notes_test::FileContents(std::string("日历") + notes::kPathSeparator + "202603");
+    ASSERT_EQ(file.size(), 2 + 8 + text.size());
+    EXPECT_EQ(file[4] | file[5] << 8, static_cast<int>(text.size()));  // the length counts bytes
+    EXPECT_EQ(std::string(file.end() - static_cast<std::ptrdiff_t>(text.size()), file.end()), text);
+
+    notes::CNoteStore reread;
+    ASSERT_EQ(reread.Open(2026, 3), 0);
+    EXPECT_EQ(std::string(reread.Slot(9).Text(), reread.Slot(9).Length()), text);
+
+    ics::ExportResult result;
+    const std::string calendar = ics::CalendarOfNotes({ics::LunarForm::PerYear, 2026, "20260101T000000Z"}, result);
+    EXPECT_EQ(result.notes, 1);
+    EXPECT_NE(calendar.find(Utf8(u8"\r\nSUMMARY:生日\U0001F382\r\n")), std::string::npos) << calendar;
+    EXPECT_NE(calendar.find(Utf8(u8"\r\nDESCRIPTION:生日\U0001F382\\n\U00020BB7\u4DAE€\r\n")), std::string::npos) << calendar;
+    EXPECT_NE(calendar.find(Utf8(u8"\r\nX-WR-CALNAME:")), std::string::npos);
 }
 
 TEST(EscapeText, EscapesTheFourSpecialsAndDropsControls) {

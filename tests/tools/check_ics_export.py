@@ -19,7 +19,7 @@ import recurring_ical_events
 LONG = "春节回家：买票, 订酒店; 给爸妈带礼物，\\备注\\；" * 6 + "\r\n第二行,还有;分号"
 NOTES = {  # file name -> {slot: text}
     "202503": {15: LONG},
-    "102": {29: "闰日生日"}, "110": {3: "结婚纪念"},
+    "102": {29: "闰日生日🎂𠮷䶮"}, "110": {3: "结婚纪念"},
     "006": {12: "六月十二，闰月两次", 30: "六月三十"},
     "week": {3: "周三例会"},
 }
@@ -32,7 +32,7 @@ def write_notes(folder):
     for name, slots in NOTES.items():
         data = struct.pack("<H", 100)
         for slot, text in sorted(slots.items()):
-            raw = text.encode("gbk")
+            raw = text.encode("gb18030")  # GBK bytes for GBK characters
             data += struct.pack("<hHI", slot, len(raw), 0) + raw
         with open(os.path.join(calendar, name.encode()), "wb") as f:
             f.write(data)
@@ -96,6 +96,7 @@ def main(tool, monthdump):
         long_note = next(e for e in events if str(e["UID"]).startswith("once-"))
         assert str(long_note["DESCRIPTION"]) == LONG.replace("\r\n", "\n")
         assert str(long_note["SUMMARY"]) == LONG.split("\r\n")[0]
+        assert "闰日生日🎂𠮷䶮" in {str(e["SUMMARY"]) for e in events}, "four-byte characters kept"
         uids = [str(e["UID"]) for e in events]
         assert len(uids) == len(set(uids)), "every UID once"
 

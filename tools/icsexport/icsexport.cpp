@@ -7,8 +7,8 @@
 // of one event per year; --from sets the year those events start in (this
 // year by default). Exit status 0 when the file was written, 1 when not,
 // 2 on a wrong command line.
+#include "base/Gb18030.h"
 #include "ics/ExportTarget.h"
-#include "ics/GbkText.h"
 #include "ics/NotesExport.h"
 
 #include <climits>
@@ -78,6 +78,6 @@ int main(int argc, char** argv) {
     else
         std::fprintf(stderr, "icsexport: could not write %s\n", output.c_str());
     for (const std::string& file : result.skippedFiles)
-        std::printf("skipped, not read whole: %s\n", ics::GbkToUtf8(file).c_str());
+        std::printf("skipped, not read whole: %s\n", base::Gb18030ToUtf8(file).c_str());
     return written ? 0 : 1;
 }
