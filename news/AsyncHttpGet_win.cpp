@@ -99,12 +99,14 @@ private:
             case FD_CONNECT: Carry(exchange_.Connected(error == 0)); break;
             case FD_READ: Carry(ReadOnce()); break;
             case FD_CLOSE: {
-                // What is still queued comes before the end.
+                // What is still queued comes before the end. Only an
+                // orderly close ends the stream; a reset leaves a body
+                // without a length cut short.
                 ExchangeStep step;
                 while (step.action == ExchangeAction::Wait && exchange_.Running()) {
                     step = ReadOnce();
                     if (step.action == ExchangeAction::Wait && lastRead_ <= 0)
-                        step = error == 0 ? exchange_.Closed() : exchange_.Failed();
+                        step = error == 0 && !connection_.WasReset() ? exchange_.Closed() : exchange_.Failed();
                 }
                 Carry(step);
                 break;
@@ -119,7 +121,7 @@ private:
         const std::size_t room = exchange_.Room();
         lastRead_ = recv(static_cast<SOCKET>(connection_.Native()), chunk, static_cast<int>(room), 0);
         if (lastRead_ > 0) return exchange_.Received({chunk, static_cast<std::size_t>(lastRead_)});
-        if (lastRead_ == 0) return exchange_.Closed();
+        if (lastRead_ == 0) return connection_.WasReset() ? exchange_.Failed() : exchange_.Closed();
         return WSAGetLastError() == WSAEWOULDBLOCK ? ExchangeStep{} : exchange_.Failed();
     }
 

@@ -1,6 +1,7 @@
 // The fetch that never waits, on this thread's message loop: the thread
 // goes on handling messages while the server holds the answer back, a
-// second start is refused meanwhile, and the answer arrives whole.
+// second start is refused meanwhile, and the answer arrives whole; a body
+// without a length ends only at an orderly close.
 #include "news/AsyncHttpGet.h"
 #include "news/HttpClient.h"
 #include "news/NewsEndpoint.h"
@@ -16,6 +17,20 @@
 namespace {
 
 using namespace news;
+
+// Handles this thread's messages until `done` or 15 s have passed.
+template <typename Done>
+void RunMessagesUntil(Done done) {
+    const std::int64_t giveUp = MonotonicMilliseconds() + 15000;
+    MSG message;
+    while (!done() && MonotonicMilliseconds() < giveUp) {
+        if (!::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+            continue;
+        }
+        ::DispatchMessageA(&message);
+    }
+}
 
 TEST(AsyncHttpGet, TheThreadKeepsAnsweringWhileTheServerWaits) {
     SocketLibrary library;
@@ -55,6 +70,31 @@ TEST(AsyncHttpGet, TheThreadKeepsAnsweringWhileTheServerWaits) {
     EXPECT_EQ(result, kHttpOk);
     EXPECT_EQ(body, "*a\tT\r\n");
     EXPECT_FALSE(fetch.Running());
+}
+
+TEST(AsyncHttpGet, WithoutContentLengthOnlyAnOrderlyCloseEndsTheBody) {
+    SocketLibrary library;
+    for (const bool reset : {false, true}) {
+        newstest::ScriptedServer server([reset](Socket& c) {
+            newstest::ReadRequest(c);
+            newstest::SendAll(c, "HTTP/1.0 200 OK\r\n\r\n*L\tpart of a tit");
+            // The client has read the part before the end comes.
+            newstest::Pause(200);
+            if (reset) newstest::ResetConnection(c);
+        });
+        AsyncHttpGet fetch;
+        int result = 1;
+        std::string body;
+        ASSERT_TRUE(fetch.Start("127.0.0.1", kHeadlinePath, kHeadlineVersion, server.Port(),
+                                [&](int r, std::string_view b) {
+                                    result = r;
+                                    body = b;
+                                }));
+        RunMessagesUntil([&] { return result != 1; });
+        server.Join();
+        EXPECT_EQ(result, reset ? kHttpNoResponse : kHttpOk) << (reset ? "reset" : "closed");
+        EXPECT_EQ(body, reset ? "" : "*L\tpart of a tit") << (reset ? "reset" : "closed");
+    }
 }
 
 }  // namespace
