@@ -108,7 +108,8 @@ TEST(AppendContentLine, AnyBytesFoldToBoundedOutput) {
     std::mt19937 random(21);
     for (int run = 0; run < 2000; ++run) {
         std::string value(random() % 600, '\0');
-        for (char& byte : value) byte = static_cast<char>(random() % 4 ? 0x80 + random() % 0x40 : 0x20 + random() % 0xE0);
+        for (char& byte : value)
+            byte = static_cast<char>(random() % 4 ? 0x80 + random() % 0x40 : 0x20 + random() % 0xE0);
         std::string out;
         ics::AppendContentLine(out, "X", value);
         const Folded f = Unfold(out);
