@@ -8,7 +8,20 @@ namespace {
 
 constexpr char kUidDomain[] = "@veltrano";
 
-bool IsContinuationByte(unsigned char c) { return (c & 0xC0) == 0x80; }
+bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+// A UTF-8 character has at most three continuation bytes.
+constexpr std::size_t kMaxContinuationBytes = 3;
+
+// Where a line of [pos, limit) folds: before the character that `limit`
+// falls in, or at `limit` itself when the bytes there are not UTF-8, so
+// that every physical line carries bytes and the folding ends.
+std::size_t FoldPoint(std::string_view line, std::size_t pos, std::size_t limit) {
+    for (std::size_t back = 0; back <= kMaxContinuationBytes && limit - back > pos; ++back) {
+        if (!IsContinuationByte(line[limit - back])) return limit - back;
+    }
+    return limit;
+}
 
 }  // namespace
 
@@ -41,8 +54,7 @@ void AppendContentLine(std::string& out, std::string_view name, std::string_view
     std::size_t pos = 0;
     std::size_t room = kMaxLineOctets;
     while (line.size() - pos > room) {
-        std::size_t cut = pos + room;
-        while (cut > pos && IsContinuationByte(static_cast<unsigned char>(line[cut]))) --cut;
+        const std::size_t cut = FoldPoint(line, pos, pos + room);
         out.append(line, pos, cut - pos).append("\r\n ");
         pos = cut;
         room = kMaxLineOctets - 1;  // the leading space counts

@@ -17,7 +17,8 @@ std::string EscapeText(std::string_view utf8);
 
 // Appends "name:value" as one content line ending in CR LF, folded so that
 // no physical line is longer than kMaxLineOctets; a fold never splits a
-// UTF-8 character and each continuation starts with one space.
+// UTF-8 character and each continuation starts with one space. Bytes that
+// are not UTF-8 fold where the line is full.
 void AppendContentLine(std::string& out, std::string_view name, std::string_view value);
 
 // "YYYYMMDD".

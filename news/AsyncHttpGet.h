@@ -13,6 +13,28 @@
 
 namespace news {
 
+// The name lookup of a fetch: the system's asynchronous one, or in tests
+// one whose replies the test gives.
+class HostLookup {
+public:
+    // A lookup's handle; 0 for none.
+    using Request = std::uintptr_t;
+
+    virtual ~HostLookup() = default;
+    // Starts looking `host` up, the answer to be written into `buffer`; the
+    // reply comes to `window` (an HWND) as `message`, the request in wParam
+    // and WSAMAKEASYNCREPLY in lParam. 0 when it could not start.
+    virtual Request Start(void* window, unsigned message, const char* host, char* buffer, int size) = 0;
+    // True when the lookup is stopped: its buffer is not written and no
+    // reply comes. False: the reply is still to come.
+    virtual bool Cancel(Request request) = 0;
+    // How long the fetch waits for the reply.
+    virtual int TimeLimitMs() const = 0;
+};
+
+// WSAAsyncGetHostByName, with the fetch's 5 s limit.
+HostLookup& SystemHostLookup();
+
 class AsyncHttpGet {
 public:
     // `result` is an HttpResult; `body` holds the body only for kHttpOk and
@@ -20,7 +42,10 @@ public:
     using Done = std::function<void(int result, std::string_view body)>;
 
     AsyncHttpGet();
-    ~AsyncHttpGet();  // a running fetch ends without a report
+    explicit AsyncHttpGet(HostLookup& lookup);
+    // A running fetch ends without a report; the buffers of lookups that
+    // have not replied go with it.
+    ~AsyncHttpGet();
     AsyncHttpGet(const AsyncHttpGet&) = delete;
     AsyncHttpGet& operator=(const AsyncHttpGet&) = delete;
 

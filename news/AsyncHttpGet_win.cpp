@@ -4,6 +4,7 @@
 #include "news/AsyncHttpGet.h"
 
 #include "news/HttpExchange.h"
+#include "news/LookupBuffers.h"
 #include "news/Socket.h"
 
 #ifndef WIN32_LEAN_AND_MEAN
@@ -24,6 +25,8 @@ constexpr UINT kLookupMessage = WM_APP + 1;
 constexpr UINT kSocketMessage = WM_APP + 2;
 constexpr UINT_PTR kTimerId = 1;
 
+static_assert(kLookupBufferBytes >= MAXGETHOSTSTRUCT);
+
 // A dotted address needs no lookup.
 bool ParseDottedAddress(const std::string& host, Ipv4Address& address) {
     const unsigned long value = inet_addr(host.c_str());
@@ -32,10 +35,37 @@ bool ParseDottedAddress(const std::string& host, Ipv4Address& address) {
     return true;
 }
 
+// Wine's WSACancelAsyncRequest stops nothing: it reports success while
+// the lookup goes on, writes its buffer and posts its reply.
+bool CancelStopsLookups() {
+    const HMODULE ntdll = ::GetModuleHandleA("ntdll.dll");
+    return !ntdll || !::GetProcAddress(ntdll, "wine_get_version");
+}
+
+class SystemLookup final : public HostLookup {
+public:
+    Request Start(void* window, unsigned message, const char* host, char* buffer, int size) override {
+        return reinterpret_cast<Request>(WSAAsyncGetHostByName(static_cast<HWND>(window), message, host, buffer, size));
+    }
+    bool Cancel(Request request) override {
+        return WSACancelAsyncRequest(reinterpret_cast<HANDLE>(request)) == 0 && cancelStops_;
+    }
+    int TimeLimitMs() const override { return kResolveTimeoutMs; }
+
+private:
+    const bool cancelStops_ = CancelStopsLookups();
+};
+
 }  // namespace
+
+HostLookup& SystemHostLookup() {
+    static SystemLookup lookup;
+    return lookup;
+}
 
 class AsyncHttpGet::Driver {
 public:
+    explicit Driver(HostLookup& lookup) : resolver_(lookup) {}
     ~Driver() {
         End();
         if (window_) ::DestroyWindow(window_);
@@ -68,7 +98,7 @@ private:
         auto* self = reinterpret_cast<Driver*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
         if (self) {
             switch (message) {
-                case kLookupMessage: self->OnLookup(reinterpret_cast<HANDLE>(wParam), lParam); return 0;
+                case kLookupMessage: self->OnLookup(static_cast<HostLookup::Request>(wParam), lParam); return 0;
                 case kSocketMessage: self->OnSocket(static_cast<NativeSocket>(wParam), lParam); return 0;
                 case WM_TIMER:
                     if (wParam != kTimerId) break;
@@ -81,14 +111,21 @@ private:
         return ::DefWindowProcA(window, message, wParam, lParam);
     }
 
-    void OnLookup(HANDLE request, LPARAM lParam) {
-        if (request != lookup_ || lookup_ == nullptr) return;
-        lookup_ = nullptr;
+    // The reply of a lookup, in time or late: either way the system is
+    // done with its buffer.
+    void OnLookup(HostLookup::Request request, LPARAM lParam) {
+        const LookupBuffer* buffer = lookups_.Find(request);
+        if (request != lookup_ || lookup_ == 0 || buffer == nullptr) {
+            lookups_.Release(request);
+            return;
+        }
+        lookup_ = 0;
         Ipv4Address address;
-        const auto* found = reinterpret_cast<const hostent*>(hostBuffer_.get());
+        const auto* found = reinterpret_cast<const hostent*>(buffer->bytes);
         const bool ok = WSAGETASYNCERROR(lParam) == 0 && found->h_addrtype == AF_INET && found->h_length == 4 &&
                         found->h_addr_list[0] != nullptr;
         if (ok) std::memcpy(address.octets, found->h_addr_list[0], sizeof address.octets);
+        lookups_.Release(request);
         Carry(exchange_.Resolved(ok, address));
     }
 
@@ -99,12 +136,14 @@ private:
             case FD_CONNECT: Carry(exchange_.Connected(error == 0)); break;
             case FD_READ: Carry(ReadOnce()); break;
             case FD_CLOSE: {
-                // What is still queued comes before the end.
+                // What is still queued comes before the end. Only an
+                // orderly close ends the stream; a reset leaves a body
+                // without a length cut short.
                 ExchangeStep step;
                 while (step.action == ExchangeAction::Wait && exchange_.Running()) {
                     step = ReadOnce();
                     if (step.action == ExchangeAction::Wait && lastRead_ <= 0)
-                        step = error == 0 ? exchange_.Closed() : exchange_.Failed();
+                        step = error == 0 && !connection_.WasReset() ? exchange_.Closed() : exchange_.Failed();
                 }
                 Carry(step);
                 break;
@@ -119,14 +158,15 @@ private:
         const std::size_t room = exchange_.Room();
         lastRead_ = recv(static_cast<SOCKET>(connection_.Native()), chunk, static_cast<int>(room), 0);
         if (lastRead_ > 0) return exchange_.Received({chunk, static_cast<std::size_t>(lastRead_)});
-        if (lastRead_ == 0) return exchange_.Closed();
+        if (lastRead_ == 0) return connection_.WasReset() ? exchange_.Failed() : exchange_.Closed();
         return WSAGetLastError() == WSAEWOULDBLOCK ? ExchangeStep{} : exchange_.Failed();
     }
 
     // Carries out steps until one waits for an event or the fetch ends.
     void Carry(ExchangeStep step) {
         for (;;) {
-            if (step.timerMs > 0) ::SetTimer(window_, kTimerId, static_cast<UINT>(step.timerMs), nullptr);
+            const int timerMs = step.action == ExchangeAction::Resolve ? resolver_.TimeLimitMs() : step.timerMs;
+            if (timerMs > 0) ::SetTimer(window_, kTimerId, static_cast<UINT>(timerMs), nullptr);
             switch (step.action) {
                 case ExchangeAction::Wait: return;
                 case ExchangeAction::Resolve: step = Resolve(); break;
@@ -150,10 +190,11 @@ private:
     ExchangeStep Resolve() {
         Ipv4Address address;
         if (ParseDottedAddress(exchange_.Host(), address)) return exchange_.Resolved(true, address);
-        hostBuffer_ = std::make_unique<char[]>(MAXGETHOSTSTRUCT);
-        lookup_ = WSAAsyncGetHostByName(window_, kLookupMessage, exchange_.Host().c_str(), hostBuffer_.get(),
-                                        MAXGETHOSTSTRUCT);
-        return lookup_ ? ExchangeStep{} : exchange_.Resolved(false, address);
+        auto buffer = std::make_unique<LookupBuffer>();
+        lookup_ = resolver_.Start(window_, kLookupMessage, exchange_.Host().c_str(), buffer->bytes, MAXGETHOSTSTRUCT);
+        if (lookup_ == 0) return exchange_.Resolved(false, address);
+        lookups_.Hold(lookup_, std::move(buffer));
+        return {};
     }
 
     ExchangeStep Connect() {
@@ -172,34 +213,34 @@ private:
     }
 
     // Stops the timer, the lookup and the socket, and drops their messages.
+    // A lookup that could not be stopped keeps its buffer until its reply.
     void End() {
         if (!window_) return;
         ::KillTimer(window_, kTimerId);
-        if (lookup_) {
-            WSACancelAsyncRequest(lookup_);
-            // The system may still write the answer; its buffer stays.
-            (void)hostBuffer_.release();
-            lookup_ = nullptr;
-        }
+        if (lookup_ != 0 && resolver_.Cancel(lookup_)) lookups_.Release(lookup_);
+        lookup_ = 0;
         connection_.ShutdownBoth();
         connection_.Close();
         MSG message;
         while (::PeekMessageA(&message, window_, kLookupMessage, kSocketMessage, PM_REMOVE)) {
+            if (message.message == kLookupMessage) lookups_.Release(static_cast<HostLookup::Request>(message.wParam));
         }
         while (::PeekMessageA(&message, window_, WM_TIMER, WM_TIMER, PM_REMOVE)) {
         }
     }
 
+    HostLookup& resolver_;
     HWND window_ = nullptr;
     HttpExchange exchange_;
     Done done_;
     Socket connection_;
-    HANDLE lookup_ = nullptr;
-    std::unique_ptr<char[]> hostBuffer_;
+    HostLookup::Request lookup_ = 0;
+    LookupBuffers lookups_;
     int lastRead_ = 0;
 };
 
-AsyncHttpGet::AsyncHttpGet() : driver_(std::make_unique<Driver>()) {}
+AsyncHttpGet::AsyncHttpGet() : AsyncHttpGet(SystemHostLookup()) {}
+AsyncHttpGet::AsyncHttpGet(HostLookup& lookup) : driver_(std::make_unique<Driver>(lookup)) {}
 AsyncHttpGet::~AsyncHttpGet() = default;
 
 bool AsyncHttpGet::Start(std::string_view host, std::string_view path, std::string_view version, std::uint16_t port,

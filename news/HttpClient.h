@@ -29,7 +29,9 @@ enum HttpResult : int {
     // The request did not go out whole, or does not fit the 2048-byte buffer.
     kHttpSendFailed = -4,
     // The connection closed or failed, or 10 s passed, before the response
-    // was whole (a body shorter than its Content-Length included).
+    // was whole (a body shorter than its Content-Length included). A body
+    // without a Content-Length is whole only at an orderly close, never at
+    // a reset.
     kHttpNoResponse = -5,
     // No "\r\n\r\n" within the bytes received, or a Content-Length that
     // is not a number.

@@ -11,7 +11,7 @@ namespace news {
 // Whether more bytes can still come after those examined.
 enum class StreamState {
     Open,        // the connection is open and the buffer has room
-    Closed,      // the server has closed its side
+    Closed,      // the server has closed its side in order (not reset)
     BufferFull,  // the buffer has no room for more
 };
 

@@ -43,9 +43,9 @@ std::int64_t MonotonicMilliseconds();
 
 enum class ReceiveStatus {
     Data,      // `count` bytes arrived
-    Closed,    // the peer closed its side; nothing more will come
+    Closed,    // the peer closed its side in order; nothing more will come
     TimedOut,  // nothing arrived within the time limit
-    Failed,    // the connection broke
+    Failed,    // the connection broke or was reset
 };
 
 struct ReceiveResult {
@@ -82,6 +82,12 @@ public:
 
     // Waits up to `timeoutMs` for data and takes at most `capacity` (> 0) bytes.
     [[nodiscard]] ReceiveResult Receive(char* buffer, std::size_t capacity, int timeoutMs);
+
+    // After a receive found the end of the stream: true when the peer reset
+    // the connection rather than closing it in order. Wine shows a reset to
+    // recv and FD_CLOSE as an orderly end; a send of nothing tells them
+    // apart, for a reset connection takes nothing more.
+    [[nodiscard]] bool WasReset();
 
     // Ends both directions; the handle stays open until Close.
     void ShutdownBoth();

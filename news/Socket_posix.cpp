@@ -84,8 +84,10 @@ ReceiveResult Socket::Receive(char* buffer, std::size_t capacity, int timeoutMs)
         got = recv(Fd(Native()), buffer, capacity, 0);
     } while (got < 0 && errno == EINTR);
     if (got > 0) return {ReceiveStatus::Data, static_cast<std::size_t>(got)};
-    return {got == 0 ? ReceiveStatus::Closed : ReceiveStatus::Failed, 0};
+    return {got == 0 && !WasReset() ? ReceiveStatus::Closed : ReceiveStatus::Failed, 0};
 }
+
+bool Socket::WasReset() { return !IsOpen() || send(Fd(Native()), "", 0, MSG_NOSIGNAL) < 0; }
 
 void Socket::ShutdownBoth() {
     if (IsOpen()) shutdown(Fd(Native()), SHUT_RDWR);

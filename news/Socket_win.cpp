@@ -92,8 +92,10 @@ ReceiveResult Socket::Receive(char* buffer, std::size_t capacity, int timeoutMs)
     if (ready == SOCKET_ERROR) return {ReceiveStatus::Failed, 0};
     const int got = recv(s, buffer, static_cast<int>(capacity), 0);
     if (got > 0) return {ReceiveStatus::Data, static_cast<std::size_t>(got)};
-    return {got == 0 ? ReceiveStatus::Closed : ReceiveStatus::Failed, 0};
+    return {got == 0 && !WasReset() ? ReceiveStatus::Closed : ReceiveStatus::Failed, 0};
 }
+
+bool Socket::WasReset() { return !IsOpen() || send(Handle(Native()), "", 0, 0) == SOCKET_ERROR; }
 
 void Socket::ShutdownBoth() {
     if (IsOpen()) shutdown(Handle(Native()), SD_BOTH);

@@ -9,7 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -70,6 +72,69 @@ TEST(AppendContentLine, FoldsAt75OctetsBetweenCharacters) {
             unfolded += start == 0 ? line : line.substr(1);
         }
         EXPECT_EQ(unfolded, "SUMMARY:" + value);
+    }
+}
+
+// The physical lines of folded output, and the content line they unfold to.
+struct Folded {
+    std::vector<std::string> lines;
+    std::string unfolded;
+};
+
+Folded Unfold(const std::string& out) {
+    Folded f;
+    for (std::size_t start = 0; start < out.size();) {
+        const std::size_t end = out.find("\r\n", start);
+        if (end == std::string::npos) break;
+        f.lines.push_back(out.substr(start, end - start));
+        f.unfolded += start == 0 ? f.lines.back() : f.lines.back().substr(1);
+        start = end + 2;
+    }
+    return f;
+}
+
+TEST(AppendContentLine, FoldsAnyBytesAndKeepsWholeCharactersAtTheFold) {
+    const std::string cont80(80, '\x80'), contBF(200, '\xBF');
+    const std::string x65(65, 'x'), x66(66, 'x');
+    const struct {
+        const char* what;
+        std::string value;
+        std::vector<std::size_t> lengths;  // of the physical lines, leading space included
+    } cases[] = {
+        {"continuation bytes only", contBF, {75, 75, 60}},
+        {"a character, then 80 continuation bytes", Utf8(u8"节") + cont80, {75, 17}},
+        {"a character across the limit, then continuation bytes", x65 + Utf8(u8"节") + cont80, {73, 75, 10}},
+        {"a 3-byte character across the limit", x66 + Utf8(u8"节") + "y", {74, 5}},
+        {"a 4-byte character across the limit", x65 + Utf8(u8"😀") + "y", {73, 6}},
+        {"a lead byte just before the limit", x66 + "\xE8" + cont80, {74, 75, 8}},
+    };
+    for (const auto& c : cases) {
+        std::string out;
+        ics::AppendContentLine(out, "SUMMARY", c.value);
+        const Folded f = Unfold(out);
+        std::vector<std::size_t> lengths;
+        for (const std::string& line : f.lines) lengths.push_back(line.size());
+        EXPECT_EQ(lengths, c.lengths) << c.what;
+        EXPECT_EQ(f.unfolded, "SUMMARY:" + c.value) << c.what;
+    }
+}
+
+// Random bytes (no line breaks: values come escaped), most of them
+// continuation bytes: every line within the limit, nothing lost, and at
+// most 3 octets of folding per 71 of input.
+TEST(AppendContentLine, AnyBytesFoldToBoundedOutput) {
+    std::mt19937 random(21);
+    for (int run = 0; run < 2000; ++run) {
+        std::string value(random() % 600, '\0');
+        for (char& byte : value)
+            byte = static_cast<char>(random() % 4 ? 0x80 + random() % 0x40 : 0x20 + random() % 0xE0);
+        std::string out;
+        ics::AppendContentLine(out, "X", value);
+        const Folded f = Unfold(out);
+        const std::size_t input = 2 + value.size();
+        ASSERT_EQ(f.unfolded, "X:" + value) << "run " << run;
+        ASSERT_LE(out.size(), input + 2 + 3 * (input / 71)) << "run " << run;
+        for (const std::string& line : f.lines) ASSERT_LE(line.size(), ics::kMaxLineOctets) << "run " << run;
     }
 }
 

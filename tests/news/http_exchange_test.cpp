@@ -60,6 +60,14 @@ TEST(HttpExchange, EachEventInEachPhase) {
          {Ev::Resolved, Ev::Connected, Ev::SentAll, Ev::Failed},
          "",
          {kResolve, kConnect, kSend, kWait, Done(kHttpNoResponse)}},
+        {"h",  // a body without a length: an orderly close ends it...
+         {Ev::Resolved, Ev::Connected, Ev::SentAll, Ev::Bytes, Ev::Closed},
+         "HTTP/1.0 200 OK\r\n\r\n*L\tpart",
+         {kResolve, kConnect, kSend, kWait, kWait, Done(kHttpOk)}},
+        {"h",  // ...a reset leaves it cut short
+         {Ev::Resolved, Ev::Connected, Ev::SentAll, Ev::Bytes, Ev::Failed},
+         "HTTP/1.0 200 OK\r\n\r\n*L\tpart",
+         {kResolve, kConnect, kSend, kWait, kWait, Done(kHttpNoResponse)}},
         {"h",  // more than the cap: the buffer is full, the rest dropped
          {Ev::Resolved, Ev::Connected, Ev::SentAll, Ev::Bytes, Ev::Closed},
          full + "HTTP/1.1 200 OK\r\n\r\nbody",

@@ -109,6 +109,23 @@ TEST_F(HttpGetTest, WithoutContentLengthTheBodyRunsUntilTheServerCloses) {
     EXPECT_EQ(f.Body(), "*L\tpart one, part two");
 }
 
+// Only an orderly close ends such a body: a reset, whether it comes at
+// once or after the client has read what was sent, leaves it cut short.
+TEST_F(HttpGetTest, WithoutContentLengthAResetIsNoResponse) {
+    for (const int pauseMs : {0, 200}) {
+        ScriptedServer server([pauseMs](Socket& c) {
+            ReadRequest(c);
+            SendAll(c, "HTTP/1.0 200 OK\r\n\r\n*L\tpart of a tit");
+            Pause(pauseMs);
+            newstest::ResetConnection(c);
+        });
+        const Fetched f = Fetch(server.Port());
+        server.Join();
+        EXPECT_EQ(f.result, kHttpNoResponse) << "reset after " << pauseMs << " ms";
+        EXPECT_EQ(f.buffer[0], kGuardByte) << "reset after " << pauseMs << " ms";
+    }
+}
+
 TEST_F(HttpGetTest, BytesAfterContentLengthAreNotPartOfTheBody) {
     ScriptedServer server(Answer("HTTP/1.1 200 OK\r\nContent-Length: 5\r\n\r\nfirstSECOND"));
     const Fetched f = Fetch(server.Port());

@@ -27,4 +27,8 @@ private:
     std::uint16_t port_ = 0;
 };
 
+// Ends `connection` with a reset rather than an orderly close: SO_LINGER
+// with a zero time, then close. The client sees a connection reset.
+void ResetConnection(news::Socket& connection);
+
 }  // namespace newstest

@@ -36,4 +36,11 @@ news::Socket LoopbackListener::Accept(int timeoutMs) {
     return client < 0 ? news::Socket() : news::Socket(static_cast<news::NativeSocket>(client));
 }
 
+void ResetConnection(news::Socket& connection) {
+    if (!connection.IsOpen()) return;
+    const linger abort{1, 0};
+    setsockopt(static_cast<int>(connection.Native()), SOL_SOCKET, SO_LINGER, &abort, sizeof abort);
+    connection.Close();
+}
+
 }  // namespace newstest

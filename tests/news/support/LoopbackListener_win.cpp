@@ -40,4 +40,12 @@ news::Socket LoopbackListener::Accept(int timeoutMs) {
     return client == INVALID_SOCKET ? news::Socket() : news::Socket(static_cast<news::NativeSocket>(client));
 }
 
+void ResetConnection(news::Socket& connection) {
+    if (!connection.IsOpen()) return;
+    const linger abort{1, 0};
+    setsockopt(static_cast<SOCKET>(connection.Native()), SOL_SOCKET, SO_LINGER, reinterpret_cast<const char*>(&abort),
+               sizeof abort);
+    connection.Close();
+}
+
 }  // namespace newstest
