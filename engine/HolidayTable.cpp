@@ -1,6 +1,7 @@
 #include "HolidayTable.h"
 
 #include "LunarDate.h"
+#include "MonthModel.h"
 
 #include <cstdio>
 #include <iterator>
@@ -53,6 +54,8 @@ std::optional<UpdateLine> ParseLine(std::string_view line) {
     if (!ReadNumber(line.substr(0, 4), out.year) || !ReadNumber(line.substr(5, 2), out.month) ||
         !ReadNumber(line.substr(8, 2), out.day))
         return std::nullopt;
+    // Only years the calendar shows: anything else is a typing slip.
+    if (out.year < kFirstShownYear || out.year > kLastShownYear) return std::nullopt;
     if (out.month < 1 || out.month > 12 || out.day < 1 ||
         out.day > GregorianMonthLength(static_cast<std::uint16_t>(out.year), static_cast<std::uint16_t>(out.month)))
         return std::nullopt;

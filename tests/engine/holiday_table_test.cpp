@@ -68,6 +68,17 @@ TEST(HolidayUpdate, BothEncodingsBadLinesCountedAndYearsReplacedWholly) {
                        {2026, 12, 27, kWork}, {2026, 2, 14, kNone}, {2025, 1, 1, kOff}});
 }
 
+TEST(HolidayUpdate, YearsTheCalendarDoesNotShowAreSkipped) {
+    HolidayTable table;
+    // 0000-01-07 is a Friday; 1899 and 2050 lie outside the shown months.
+    const std::string text = "0000-01-07 \xB0\xE0\n0000-01-08 \xD0\xDD\n1899-12-31 \xD0\xDD\n2050-01-01 \xD0\xDD\n"
+                             "1900-01-01 \xD0\xDD\n2049-12-31 \xD0\xDD\n";
+    EXPECT_EQ(table.ApplyUpdate(text), (HolidayUpdateResult{2, 4}));
+    EXPECT_EQ(table.Query(1900, 1, 1), kOff);
+    EXPECT_EQ(table.Query(2049, 12, 31), kOff);
+    EXPECT_FALSE(table.CoversYear(0));
+}
+
 TEST(HolidayUpdate, NoFileOrAFolderInItsPlaceLeavesTheTable) {
     const std::filesystem::path folder = std::filesystem::temp_directory_path();
     HolidayTable table;
