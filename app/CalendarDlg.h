@@ -128,6 +128,10 @@ protected:
     // strip, the tip).
     void FinishStartup();
     void CreateHeaderButtons();
+    // The holiday schedules of the notes folder (CalendarHolidays_win.cpp);
+    // what the update file did is told after the first picture.
+    void LoadHolidaySchedules();
+    void TellHolidayFileReport();
     void CreateHeadlineStrip();
     void FillPickers();
     void SelectPickers(int year, int month);
@@ -165,6 +169,7 @@ protected:
     news::AsyncHttpGet headlineFetch;
     int headlineFetches = 0;
     bool exitChosen = false;
+    std::optional<std::string> holidayFileReport;
 };
 
 }  // namespace app

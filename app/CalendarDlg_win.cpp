@@ -93,9 +93,7 @@ BOOL CCalendarDlg::OnInitDialog() {
         EndDialog(-1);
         return FALSE;
     }
-    // The notes folder is current: its update file, when there is one, brings
-    // the days off of years the built-in table lacks or gets wrong.
-    static_cast<void>(monthView->holidays.LoadUpdateFile(lunar::kHolidayUpdateFileName));
+    LoadHolidaySchedules();
     FillPickers();
     GoToToday();
 
@@ -177,6 +175,7 @@ void CCalendarDlg::FinishStartup() {
     CreateMemoPad();
     if (!headlineLabel.hwnd()) CreateHeadlineStrip();
     if (monthView) monthView->CreateTipPopup();
+    TellHolidayFileReport();
 }
 
 std::optional<std::string> CCalendarDlg::UnsavedMemo() const {

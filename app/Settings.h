@@ -23,6 +23,8 @@ inline constexpr char kMemoXValue[] = "MemoX";
 inline constexpr char kMemoYValue[] = "MemoY";
 // The headline server, "host" or "host:port" (text, not a number).
 inline constexpr char kNewsHostValue[] = "NewsHost";
+// The stamp of the holiday update file at the last start (HolidayFileNotice.h).
+inline constexpr char kHolidayFileStampValue[] = "HolidayFileStamp";
 
 inline constexpr int kDefaultPosX = 500;
 inline constexpr int kDefaultPosY = 300;
