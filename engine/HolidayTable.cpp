@@ -231,7 +231,7 @@ std::vector<MarkedDay> HolidayTable::YearMarks(int year) const {
     return out;
 }
 
-HolidayUpdateResult HolidayTable::ApplyUpdate(std::string_view text, ScheduleSource source) {
+ParsedUpdate ParseUpdateText(std::string_view text) {
     constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF", kUtf16LeMark = "\xFF\xFE", kUtf16BeMark = "\xFE\xFF";
     std::string decoded;
     if (text.substr(0, kUtf8Mark.size()) == kUtf8Mark) {
@@ -241,8 +241,7 @@ HolidayUpdateResult HolidayTable::ApplyUpdate(std::string_view text, ScheduleSou
         text = decoded;
     }
 
-    HolidayUpdateResult result;
-    DatedMarks update;
+    ParsedUpdate out;
     for (int number = 1; !text.empty(); ++number) {
         const std::size_t end = text.find('\n');
         const std::string_view line = Trim(text.substr(0, end));
@@ -250,17 +249,22 @@ HolidayUpdateResult HolidayTable::ApplyUpdate(std::string_view text, ScheduleSou
         if (line.empty() || line.front() == '#') continue;
         const ParsedLine parsed = ParseLine(line);
         if (!parsed.day) {
-            if (result.firstSkipped.size() < kSkippedLinesNamed) result.firstSkipped.push_back({number, parsed.reason});
-            ++result.badLines;
+            if (out.result.firstSkipped.size() < kSkippedLinesNamed)
+                out.result.firstSkipped.push_back({number, parsed.reason});
+            ++out.result.badLines;
             continue;
         }
-        update[parsed.day->year * 10000 + parsed.day->month * 100 + parsed.day->day] = parsed.day->mark;
+        out.days[parsed.day->year * 10000 + parsed.day->month * 100 + parsed.day->day] = parsed.day->mark;
     }
-    std::map<int, DatedMarks> notices = GroupByNotice(update);
-    result.years = static_cast<int>(notices.size());
-    for (auto& [year, days] : notices) notices_[static_cast<int>(source)][year] = std::move(days);
+    out.result.years = static_cast<int>(GroupByNotice(out.days).size());
+    return out;
+}
+
+HolidayUpdateResult HolidayTable::ApplyUpdate(std::string_view text, ScheduleSource source) {
+    ParsedUpdate parsed = ParseUpdateText(text);
+    for (auto& [year, days] : GroupByNotice(parsed.days)) notices_[static_cast<int>(source)][year] = std::move(days);
     Resolve();
-    return result;
+    return parsed.result;
 }
 
 std::optional<HolidayUpdateResult> HolidayTable::LoadUpdateFile(const char* path, ScheduleSource source) {

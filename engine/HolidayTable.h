@@ -73,6 +73,14 @@ using DatedMarks = std::map<int, DayOffMark>;
 // when 1 January after it is marked too: that run belongs to the next year's.
 std::map<int, DatedMarks> GroupByNotice(const DatedMarks& days);
 
+// Update text (the format HolidayTable::ApplyUpdate reads) as dated marks,
+// with what was skipped; `years` counts the notices the days make.
+struct ParsedUpdate {
+    DatedMarks days;
+    HolidayUpdateResult result;
+};
+ParsedUpdate ParseUpdateText(std::string_view text);
+
 // The update file in the notes folder.
 inline constexpr char kHolidayUpdateFileName[] = "节假日.txt";
 
