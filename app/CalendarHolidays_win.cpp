@@ -89,7 +89,7 @@ void CCalendarDlg::OnHolidayYearFetched(const std::string& address, news::WebGet
     static_cast<void>(
         notes::WriteWholeFile(FetchedYearPath(holidayFetchYear, '\\').c_str(), text.data(), text.size()));
     monthView->holidays.SetNotice(lunar::ScheduleSource::Fetched, holidayFetchYear, std::move(check.year->days));
-    ::InvalidateRect(monthView->hwnd(), nullptr, FALSE);
+    monthView->HolidaysChanged();
 }
 
 }  // namespace app

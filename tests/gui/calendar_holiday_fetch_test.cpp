@@ -57,6 +57,9 @@ TEST_F(HolidayFetch, TheYearArrivesShowsAtOnceAndIsReadAtTheNextStart) {
     Open();
     window->ShowMonth(2031, 1);
     EXPECT_FALSE(window->MonthView()->holidays.CoversYear(2031));
+    const view::CLabelWnd& note = window->MonthView()->ScheduleNoteLabel();
+    EXPECT_TRUE(::IsWindowVisible(note.hwnd()));
+    EXPECT_EQ(note.Text(), "调休未公布");  // beside the site button: the January title is long
     std::string request;
     Serve([&](news::Socket& c) {
         request = newstest::ReadRequest(c);
@@ -67,6 +70,7 @@ TEST_F(HolidayFetch, TheYearArrivesShowsAtOnceAndIsReadAtTheNextStart) {
     EXPECT_EQ(window->MonthView()->DayOffMarkOf(4), DayOffMark::MakeUpWork);
     EXPECT_EQ(window->MonthView()->DayOffMarkOf(6), DayOffMark::None);
     EXPECT_TRUE(KeptFileExists());
+    EXPECT_FALSE(::IsWindowVisible(note.hwnd()));
     // Had, it is never asked for again.
     Tick();
     EXPECT_FALSE(window->HolidayFetchRunning());
