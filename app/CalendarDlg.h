@@ -20,16 +20,19 @@
 #include "framework/Dialog.h"
 #include "framework/Gdi.h"
 #include "news/AsyncHttpGet.h"
+#include "news/WebGet.h"
 #include "news/Socket.h"
 #include "view/HoverButton.h"
 #include "view/MonthView.h"
 #include "view/MonthViewOwner.h"
 #include "resources/resource_ids.h"
 
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace app {
 
@@ -94,6 +97,9 @@ public:
     const std::string& HeadlineLink() const { return headlineLink; }
     const TickSchedule& Schedule() const { return schedule; }
     int HeadlineFetches() const { return headlineFetches; }
+    // Answers of holiday sources so far, and whether one is awaited.
+    int HolidayAnswers() const { return holidayAnswers; }
+    bool HolidayFetchRunning() const { return holidayFetch.Running(); }
     bool HeadlineFetchRunning() const { return headlineFetch.Running(); }
     bool AutostartRegistered() const { return autostartRegistered; }
 
@@ -128,6 +134,14 @@ protected:
     // strip, the tip).
     void FinishStartup();
     void CreateHeaderButtons();
+    // The holiday schedules of the notes folder (CalendarHolidays_win.cpp);
+    // what the update file did is told after the first picture.
+    void LoadHolidaySchedules();
+    void TellHolidayFileReport();
+    // This year's or next year's schedule, when it is missing (HolidayFetch.h).
+    void FetchHolidaysIfDue();
+    void AskHolidaySource();
+    void OnHolidayYearFetched(const std::string& address, news::WebGetResult result, std::string_view body);
     void CreateHeadlineStrip();
     void FillPickers();
     void SelectPickers(int year, int month);
@@ -166,6 +180,13 @@ protected:
     news::AsyncHttpGet headlineFetch;
     int headlineFetches = 0;
     bool exitChosen = false;
+    std::optional<std::string> holidayFileReport;
+    news::WebGet holidayFetch;
+    std::vector<std::string> holidaySources;
+    std::size_t holidaySourceIndex = 0;
+    int holidayFetchYear = 0;
+    int holidayAnswers = 0;
+    std::map<int, CalendarDate> holidayAsked;  // year -> the day it was last asked for
 };
 
 }  // namespace app

@@ -96,9 +96,7 @@ BOOL CCalendarDlg::OnInitDialog() {
     }
     // Tab goes from the pickers to the grid, then to the header buttons.
     ::SetWindowPos(monthView->hwnd(), monthCombo.hwnd(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    // The notes folder is current: its update file, when there is one, brings
-    // the days off of years the built-in table lacks or gets wrong.
-    static_cast<void>(monthView->holidays.LoadUpdateFile(lunar::kHolidayUpdateFileName));
+    LoadHolidaySchedules();
     FillPickers();
     GoToToday();
 
@@ -184,6 +182,7 @@ void CCalendarDlg::FinishStartup() {
     // What saves cut short by a crash or a kill left behind, once nothing
     // waits on the first picture.
     if (notesFolderEntered) static_cast<void>(notes::RemoveAbandonedTemps());
+    TellHolidayFileReport();
 }
 
 std::optional<std::string> CCalendarDlg::UnsavedMemo() const {

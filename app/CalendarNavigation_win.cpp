@@ -132,6 +132,7 @@ void CCalendarDlg::OnTick() {
     if (!monthView || !hwnd_) return;
     if (plan.showTodayTip) monthView->ShowTodayTip();
     if (plan.fetchHeadline) FetchHeadline();
+    FetchHolidaysIfDue();
     if (RollOverDue(MarkedDate(), LocalToday(), monthView->EditorOpen())) GoToToday();
 }
 

@@ -23,6 +23,11 @@ inline constexpr char kMemoXValue[] = "MemoX";
 inline constexpr char kMemoYValue[] = "MemoY";
 // The headline server, "host" or "host:port" (text, not a number).
 inline constexpr char kNewsHostValue[] = "NewsHost";
+// The stamp of the holiday update file at the last start (HolidayFileNotice.h).
+inline constexpr char kHolidayFileStampValue[] = "HolidayFileStamp";
+// Where yearly holiday schedules are fetched from: one address with
+// "{year}" in it; empty turns fetching off (HolidayFetch.h).
+inline constexpr char kHolidaySourceValue[] = "HolidaySource";
 
 inline constexpr int kDefaultPosX = 500;
 inline constexpr int kDefaultPosY = 300;

@@ -160,8 +160,10 @@ int DaysBetween(int y1, int m1, int d1, int y2, int m2, int d2) {
 
 int Weekday(std::uint16_t year, std::uint16_t month, std::uint16_t day) {
     if (month < 1 || month > 12) return 0;
-    // Day 1 of year 1 counts as a Monday; every term is non-negative.
-    int a = year - 1;
+    // Day 1 of year 1 counts as a Monday. The weekdays repeat every 400
+    // years, so counting from 400 years earlier keeps every term non-negative
+    // for year 0 too, where truncating division of year - 1 would be a day off.
+    int a = year + 400 - 1;
     int s = a % 7 + a / 4 - a / 100 + a / 400 + kWeekdayOffset[month] + day + ((IsLeap(year) && month > 2) ? 1 : 0);
     return s % 7;
 }

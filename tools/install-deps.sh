@@ -4,7 +4,7 @@ set -eu
 
 packages=(cmake make g++ python3 python3-ephem mingw-w64 wine64 wine xvfb x11-apps x11-utils imagemagick locales
           fonts-wqy-zenhei fonts-arphic-uming fonts-arphic-ukai libgtest-dev libbenchmark-dev
-          python3-icalendar python3-recurring-ical-events)
+          python3-icalendar python3-recurring-ical-events nlohmann-json3-dev)
 
 missing=()
 for p in "${packages[@]}"; do

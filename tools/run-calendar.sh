@@ -56,6 +56,8 @@ done
 [ -n "$port" ] || { echo "run-calendar: the news server did not start" >&2; exit 1; }
 
 "$root/tools/wine-run.sh" reg add 'HKCU\SOFTWARE\Quorvex\Veltrano' /v NewsHost /t REG_SZ /d "127.0.0.1:$port" /f >/dev/null 2>&1
+# No holiday schedule is fetched: nothing run here reaches beyond the machine.
+"$root/tools/wine-run.sh" reg add 'HKCU\SOFTWARE\Quorvex\Veltrano' /v HolidaySource /t REG_SZ /d "" /f >/dev/null 2>&1
 
 if [ "$headless" = 0 ]; then
   "$root/tools/wine-run.sh" "$exe"

@@ -28,6 +28,8 @@ public:
     // (it never hides it).
     void SetText(std::string_view s, BOOL show);
     void ChangeTextColor(COLORREF colour);
+    // Puts the label's top-left corner at a point of its parent.
+    void MoveTo(int x, int y);
 
     const std::string& Text() const { return text; }
     UINT ControlId() const { return id; }

@@ -65,6 +65,11 @@ void CLabelWnd::ChangeTextColor(COLORREF colour) {
     if (hwnd_) ::InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
+void CLabelWnd::MoveTo(int x, int y) {
+    rect = {x, y, x + (rect.right - rect.left), y + (rect.bottom - rect.top)};
+    if (hwnd_) ::MoveWindow(hwnd_, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
+}
+
 void CLabelWnd::FitToText(HDC dc) {
     const fw::SelectGuard selected(dc, font.get());
     // What is drawn: "&&" shows as one "&".

@@ -37,4 +37,16 @@ GridRect MarkRing(GridPoint origin) {
             origin.y + kRingBottomOffset};
 }
 
+std::optional<ScheduleNotePlace> PlaceScheduleNote(int titleRight, int buttonLeft, int buttonRight, int stripRight,
+                                                   int wholeWidth, int shortWidth) {
+    const int slots[][2] = {{titleRight, buttonLeft}, {buttonRight, stripRight}};
+    for (const bool shortText : {false, true})
+        for (const auto& slot : slots) {
+            const int left = slot[0] + kScheduleNoteGap;
+            if (left + (shortText ? shortWidth : wholeWidth) <= slot[1] - kScheduleNoteMargin)
+                return ScheduleNotePlace{left, shortText};
+        }
+    return std::nullopt;
+}
+
 }  // namespace view

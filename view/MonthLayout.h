@@ -3,6 +3,8 @@
 // Client coordinates; right and bottom edges exclusive.
 #pragma once
 
+#include <optional>
+
 namespace view {
 
 inline constexpr int kViewWidth = 363;
@@ -28,6 +30,26 @@ inline constexpr int kStripTop = kViewHeight - kStripHeight;
 inline constexpr int kDayOffMarkLeft = 38;
 inline constexpr int kDayOffMarkTop = 1;
 inline constexpr int kDayOffMarkSize = 12;
+
+// The grey note of a year without a holiday schedule, in the strip: this
+// far right of what it follows, in this point size (tenths), ending this far
+// short of what comes after it.
+inline constexpr int kScheduleNoteGap = 4;
+inline constexpr int kScheduleNotePointSize = 80;
+inline constexpr int kScheduleNoteMargin = 2;
+inline constexpr int kScheduleNoteTop = 2;  // below the strip's top
+
+struct ScheduleNotePlace {
+    int left = 0;
+    bool shortText = false;  // the note without its year
+    friend bool operator==(const ScheduleNotePlace&, const ScheduleNotePlace&) = default;
+};
+
+// Where the note goes: after the year title when it fits before the site
+// button, otherwise after the button before the strip's end; the whole
+// note first, then the short one. None where neither fits.
+std::optional<ScheduleNotePlace> PlaceScheduleNote(int titleRight, int buttonLeft, int buttonRight, int stripRight,
+                                                   int wholeWidth, int shortWidth);
 
 // The ring around the marked day reaches this far beyond its cell origin.
 inline constexpr int kRingLeadingMargin = 7;

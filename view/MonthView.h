@@ -72,9 +72,13 @@ public:
     fw::AccessibleObject& ClientObject();
     // A shown day's cell in client coordinates.
     RECT DayCellRect(int day) const;
+    // Shows what a change of the holiday schedules brings: the grid's marks
+    // and the strip's note of a year without a schedule.
+    void HolidaysChanged();
 
     CDayTipDlg* TipPopup() const { return tipPopup.get(); }
     const CLabelWnd& YearLabel() const { return yearLabel; }
+    const CLabelWnd& ScheduleNoteLabel() const { return scheduleNote; }
 
     static const fw::MessageMap* GetThisMessageMap();
     const fw::MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
@@ -112,6 +116,7 @@ protected:
     // Hides the tip; the next move over any day, the same one too, shows it.
     void HideDayTip();
     void UpdateYearLabel();
+    void UpdateScheduleNote();
 
     fw::CFont dayNumberFont;
     fw::CFont starFont;
@@ -123,6 +128,7 @@ protected:
     fw::CFont lunarBoldNarrowFont;
     std::unique_ptr<CDayTipDlg> tipPopup;
     CLabelWnd yearLabel;
+    CLabelWnd scheduleNote;  // "2027年调休未公布", where the strip has room
     CHoverButton siteButton;
     MonthViewOwner* owner = nullptr;
     bool editorOpen = false;

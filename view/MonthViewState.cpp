@@ -147,4 +147,9 @@ std::uint32_t MonthViewState::HeaderNameColour(int weekday) const {
     return headerTextColor;
 }
 
+std::string MonthViewState::ScheduleNote(bool shortText) const {
+    if (year == 0 || holidays.CoversYear(year)) return {};
+    return shortText ? "调休未公布" : std::to_string(year) + "年调休未公布";
+}
+
 }  // namespace view

@@ -80,6 +80,10 @@ public:
         return IsShownDay(day) ? holidays.Query(year, month, day).mark : lunar::DayOffMark::None;
     }
 
+    // For a shown month whose year has no schedule, "2027年调休未公布", or
+    // without the year, "调休未公布"; empty for a covered year.
+    std::string ScheduleNote(bool shortText = false) const;
+
     // Colour of a day's number and label.
     std::uint32_t DayTextColour(int day) const;
     // Colour of a weekday name in the header: the marked day's weekday stands
@@ -106,7 +110,7 @@ public:
     notes::CNoteStore lunarYearlyNotesMiddle;
     notes::CNoteStore lunarYearlyNotesLast;
     notes::CNoteStore weeklyNotes;
-    // The built-in schedules, and the update file's once it is loaded.
+    // The built-in schedules, fetched years and the update file's.
     lunar::HolidayTable holidays;
 
 private:

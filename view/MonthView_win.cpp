@@ -22,6 +22,7 @@ constexpr int kStripRightPart = 160;
 constexpr int kSiteButtonOffset = 40;
 constexpr int kSiteButtonWidth = 45;
 constexpr COLORREF kStripTextColor = RGB(0, 0, 0);
+constexpr COLORREF kScheduleNoteColor = RGB(100, 100, 100);
 constexpr int kStripPointSize = 110;
 constexpr char kStripFace[] = "宋体";
 
@@ -87,6 +88,8 @@ BOOL CMonthView::Create(const RECT& rect, fw::CWnd* parent, UINT id, MonthViewOw
                      kStripTextColor, kStripPointSize, kStripFace);
     siteButton.Create({buttonLeft, stripTop, buttonLeft + kSiteButtonWidth, height}, this, kSiteButtonId,
                       stripBackColor, kStripTextColor, kStripPointSize, kStripFace);
+    scheduleNote.Create({0, stripTop + kScheduleNoteTop, buttonLeft, height}, this, static_cast<UINT>(-1), stripBackColor,
+                        kScheduleNoteColor, kScheduleNotePointSize, kStripFace);
 
     tipPopup = std::make_unique<CDayTipDlg>();
     if (!tipLater) CreateTipPopup();
@@ -105,7 +108,41 @@ BOOL CMonthView::SetMonth(int y, int m, int mark) {
     return TRUE;
 }
 
-void CMonthView::UpdateYearLabel() { yearLabel.SetText(yearTitle.c_str(), TRUE); }
+void CMonthView::UpdateYearLabel() {
+    yearLabel.SetText(yearTitle.c_str(), TRUE);
+    UpdateScheduleNote();
+}
+
+void CMonthView::HolidaysChanged() {
+    UpdateScheduleNote();
+    ::InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+void CMonthView::UpdateScheduleNote() {
+    if (!scheduleNote.hwnd()) return;
+    ::ShowWindow(scheduleNote.hwnd(), SW_HIDE);
+    const std::string whole = ScheduleNote(), shortNote = ScheduleNote(true);
+    if (whole.empty()) return;
+    const auto fittedWidth = [&](const std::string& text) {
+        scheduleNote.SetText(text, FALSE);
+        RECT fitted{};
+        ::GetWindowRect(scheduleNote.hwnd(), &fitted);
+        return static_cast<int>(fitted.right - fitted.left);
+    };
+    const int wholeWidth = fittedWidth(whole), shortWidth = fittedWidth(shortNote);
+    RECT title{}, button{}, client{};
+    ::GetWindowRect(yearLabel.hwnd(), &title);
+    ::GetWindowRect(siteButton.hwnd(), &button);
+    ::MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&title), 2);
+    ::MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&button), 2);
+    ::GetClientRect(hwnd_, &client);
+    const std::optional<ScheduleNotePlace> place =
+        PlaceScheduleNote(title.right, button.left, button.right, client.right, wholeWidth, shortWidth);
+    if (!place) return;
+    scheduleNote.SetText(place->shortText ? shortNote : whole, FALSE);
+    scheduleNote.MoveTo(place->left, client.bottom - kStripHeight + kScheduleNoteTop);
+    ::ShowWindow(scheduleNote.hwnd(), SW_SHOWNA);
+}
 
 bool CMonthView::ApplyDayNotes(std::string t1, std::uint32_t c1, std::string t2, std::uint32_t c2, std::string t3,
                                std::uint32_t c3) {

@@ -54,6 +54,24 @@ TEST(GregorianArithmetic, MatchesStandardCalendarOverEveryDay) {
     }
 }
 
+// Every year the function takes, year 0 and the turns of the 400-year cycle
+// included, against the standard calendar; 65535 lies beyond it and is
+// checked through the cycle.
+TEST(GregorianArithmetic, WeekdayOfEveryAcceptedYear) {
+    for (const int y : {0, 1, 2, 3, 4, 99, 100, 101, 399, 400, 401, 1600, 1899, 9999, 32767}) {
+        for (const int m : {1, 2, 3, 12}) {
+            const auto length = GregorianMonthLength(static_cast<std::uint16_t>(y), static_cast<std::uint16_t>(m));
+            for (int d = 1; d <= length; ++d)
+                ASSERT_EQ(Weekday(static_cast<std::uint16_t>(y), static_cast<std::uint16_t>(m),
+                                  static_cast<std::uint16_t>(d)),
+                          static_cast<int>(chr::weekday{Civil(y, m, d)}.c_encoding()))
+                    << y << '-' << m << '-' << d;
+        }
+    }
+    EXPECT_EQ(Weekday(0, 1, 7), 5);  // a Friday
+    EXPECT_EQ(Weekday(65535, 3, 1), Weekday(65535 - 400 * 163, 3, 1));
+}
+
 TEST(GregorianArithmetic, ConvertibleRangeIsExactlyTheTableRange) {
     struct Case {
         int y, m, d;

@@ -35,7 +35,7 @@ protected:
     void Tick(int times = 1);
     void Click(UINT buttonId);
     static void SetClock(app::CalendarDate date);
-    static void ClearSettings();  // keeps the loopback news host
+    static void ClearSettings();  // keeps the loopback news host and no holiday source
 
     std::string documents;
     std::unique_ptr<app::CCalendarDlg> window;

@@ -82,6 +82,8 @@ CalendarTest::~CalendarTest() {
 void CalendarTest::ClearSettings() {
     ::RegDeleteKeyA(HKEY_CURRENT_USER, app::kSettingsKey);
     SetSetting(app::kNewsHostValue, kNoNewsHost);
+    // No holiday schedule is fetched unless a test serves one.
+    SetSetting(app::kHolidaySourceValue, "");
 }
 
 app::CCalendarDlg& CalendarTest::Open() {

@@ -21,6 +21,15 @@ TEST_F(CalendarTest, TheNotesFoldersHolidayFileIsReadAtStart) {
     window->ShowMonth(2030, 10);
     EXPECT_EQ(window->MonthView()->DayOffMarkOf(1), DayOffMark::Off);
     EXPECT_EQ(window->MonthView()->DayOffMarkOf(12), DayOffMark::MakeUpWork);
+    // The skipped line is told once, after the first picture; the same file
+    // at the next start is not told again.
+    Tick();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find("\xB5\xDA 2 \xD0\xD0"), std::string::npos) << messages[0];  // "第 2 行"
+    window.reset();
+    Open();
+    Tick();
+    EXPECT_EQ(messages.size(), 1u);
 }
 
 }  // namespace

@@ -5,9 +5,11 @@ out here a second time, in another language, from the year table's data.
 Usage: check_monthdump.py MONTHDUMP_BINARY LUNARDATE_CPP
 """
 import datetime
+import os
 import re
 import subprocess
 import sys
+import tempfile
 
 STEMS = "甲乙丙丁戊己庚辛壬癸"
 BRANCHES = "子丑寅卯辰巳午未申酉戌亥"
@@ -91,7 +93,27 @@ def check_holidays(binary):
     if marks != [("14", "班")] + [(str(d), "休") for d in range(15, 24)] + [("28", "班")]:
         print("grid 2026-02 marks:", marks)
         errors += 1
-    return errors + (subprocess.run([binary, "--holidays", "2003"], capture_output=True).returncode == 0)
+    errors += subprocess.run([binary, "--holidays", "2003"], capture_output=True).returncode == 0
+    # A notes folder: a fetched year (2031 and its days are invented), and
+    # the user's file winning for the year it names.
+    with tempfile.TemporaryDirectory() as folder:
+        os.mkdir(os.path.join(folder, "节假日"))
+        days = [f"2031-01-{d:02d} 休" for d in range(1, 4)] + [f"2031-02-{d:02d} 休" for d in range(1, 10)]
+        with open(os.path.join(folder, "节假日", "2031.txt"), "w", encoding="gbk", newline="") as kept:
+            kept.write("# 2031\r\n" + "\r\n".join(days + ["2031-01-04 班"]) + "\r\n")
+        with open(os.path.join(folder, "节假日.txt"), "w", encoding="utf-8") as own:
+            own.write("2026-10-01 休\n")
+        listing = subprocess.run([binary, "--holidays", "2031", folder], check=True, capture_output=True,
+                                 text=True).stdout
+        if listing.splitlines() != sorted(days + ["2031-01-04 班"]):
+            print("holidays 2031 of a notes folder:", listing)
+            errors += 1
+        listing = subprocess.run([binary, "--holidays", "2026", folder], check=True, capture_output=True,
+                                 text=True).stdout
+        if listing.splitlines() != ["2026-10-01 休"]:
+            print("holidays 2026 of a notes folder:", listing)
+            errors += 1
+    return errors
 
 
 def main():

@@ -30,4 +30,21 @@ TEST(MonthLayout, HeaderBand) {
     for (const auto& c : columns) EXPECT_EQ(view::HeaderColumn(c[0]), c[1]) << c[0];
 }
 
+TEST(MonthLayout, ScheduleNoteOnlyWhereTheStripHasRoom) {
+    // The year title ends at `title`; the site button is 243..288, the strip ends at 363.
+    struct Case {
+        int title, whole, shortWidth;
+        std::optional<view::ScheduleNotePlace> want;
+    } cases[] = {
+        {100, 96, 60, view::ScheduleNotePlace{104, false}},
+        {141, 96, 60, view::ScheduleNotePlace{145, false}},  // ends 2 short of the button
+        {142, 60, 40, view::ScheduleNotePlace{146, false}},
+        {200, 60, 40, view::ScheduleNotePlace{292, false}},  // after the button
+        {200, 96, 60, view::ScheduleNotePlace{292, true}},
+        {200, 96, 70, std::nullopt},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(view::PlaceScheduleNote(c.title, 243, 288, 363, c.whole, c.shortWidth), c.want) << c.title;
+}
+
 }  // namespace

@@ -141,3 +141,16 @@ TEST_F(MonthViewStateTest, DayTextColours) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(MonthViewStateTest, AYearWithoutAScheduleSaysSo) {
+    Show(2026, 12);
+    EXPECT_EQ(state.ScheduleNote(), "");
+    Show(2027, 1);
+    EXPECT_EQ(state.ScheduleNote(), "2027年调休未公布");
+    state.holidays.SetNotice(lunar::ScheduleSource::Fetched, 2027, {{20270101, lunar::DayOffMark::Off}});
+    EXPECT_EQ(state.ScheduleNote(), "");
+}
+
+}  // namespace

@@ -26,6 +26,8 @@ namespace {
 
 constexpr char kSettingsKey[] = "SOFTWARE\\Quorvex\\Veltrano";
 constexpr char kNewsHostValue[] = "NewsHost";
+// Empty: the calendar fetches no holiday schedule.
+constexpr char kHolidaySourceValue[] = "HolidaySource";
 constexpr char kWindowTitle[] = "ri2.23";
 constexpr UINT kAnswerLimitMs = 20000;
 constexpr double kGoalMs = 50;
@@ -77,28 +79,30 @@ private:
 
 // The setting as it was, put back at the end.
 struct SavedSetting {
+    const char* name = nullptr;
     bool existed = false;
     std::string text;
 };
 
-SavedSetting SetNewsHost(const std::string& text) {
+SavedSetting SetSetting(const char* name, const std::string& text) {
     SavedSetting saved;
+    saved.name = name;
     char old[512] = {};
     DWORD size = sizeof old - 1;
-    saved.existed = RegGetValueA(HKEY_CURRENT_USER, kSettingsKey, kNewsHostValue, RRF_RT_REG_SZ, nullptr, old,
+    saved.existed = RegGetValueA(HKEY_CURRENT_USER, kSettingsKey, saved.name, RRF_RT_REG_SZ, nullptr, old,
                                  &size) == ERROR_SUCCESS;
     saved.text = old;
-    RegSetKeyValueA(HKEY_CURRENT_USER, kSettingsKey, kNewsHostValue, REG_SZ, text.c_str(),
+    RegSetKeyValueA(HKEY_CURRENT_USER, kSettingsKey, saved.name, REG_SZ, text.c_str(),
                     static_cast<DWORD>(text.size() + 1));
     return saved;
 }
 
 void Restore(const SavedSetting& saved) {
     if (saved.existed)
-        RegSetKeyValueA(HKEY_CURRENT_USER, kSettingsKey, kNewsHostValue, REG_SZ, saved.text.c_str(),
+        RegSetKeyValueA(HKEY_CURRENT_USER, kSettingsKey, saved.name, REG_SZ, saved.text.c_str(),
                         static_cast<DWORD>(saved.text.size() + 1));
     else
-        RegDeleteKeyValueA(HKEY_CURRENT_USER, kSettingsKey, kNewsHostValue);
+        RegDeleteKeyValueA(HKEY_CURRENT_USER, kSettingsKey, saved.name);
 }
 
 }  // namespace
@@ -118,7 +122,8 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "fetch_probe: no loopback listener\n");
             return 1;
         }
-        const SavedSetting saved = SetNewsHost("127.0.0.1:" + std::to_string(server.Port()));
+        const SavedSetting saved = SetSetting(kNewsHostValue, "127.0.0.1:" + std::to_string(server.Port()));
+        const SavedSetting savedSource = SetSetting(kHolidaySourceValue, "");
 
         std::string commandLine = std::string("\"") + argv[1] + "\"";
         STARTUPINFOA startup{};
@@ -128,6 +133,7 @@ int main(int argc, char** argv) {
                             &process)) {
             std::fprintf(stderr, "fetch_probe: cannot start %s\n", argv[1]);
             Restore(saved);
+            Restore(savedSource);
             return 1;
         }
         HWND window = nullptr;
@@ -168,6 +174,7 @@ int main(int argc, char** argv) {
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
         Restore(saved);
+        Restore(savedSource);
     }
     WSACleanup();
     return status;

@@ -5,9 +5,12 @@
 //   monthdump --terms         the solar-term table, one line a record
 //   monthdump --grid [Y M]    a month as a calendar grid (default: this month),
 //                             days off and make-up working days marked
-//   monthdump --holidays YEAR [FILE]
+//   monthdump --holidays YEAR [FILE | NOTES_FOLDER]
 //                             the year's days off and make-up working days,
-//                             after the update file FILE when one is given
+//                             after the update file FILE when one is given,
+//                             or as the calendar reads a notes folder: its
+//                             fetched years and its own update file
+#include "app/HolidayFetch.h"
 #include "engine/HolidayTable.h"
 #include "engine/MonthModel.h"
 #include "engine/SolarTerms.h"
@@ -18,6 +21,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -137,7 +141,15 @@ bool PrintGrid(int year, int month) {
 
 bool ListHolidays(int year, const char* updateFile) {
     HolidayTable holidays;
-    if (updateFile) {
+    if (updateFile && std::filesystem::is_directory(updateFile)) {
+        // File names are GBK inside the program, UTF-8 on this system.
+        const std::string folder = std::string(updateFile) + "/";
+        const std::string fetched = folder + Utf8()(app::FetchedYearPath(year, '/'));
+        if (const std::optional<std::string> text = ReadScheduleFile(fetched.c_str()))
+            if (std::optional<DatedMarks> days = app::ReadFetchedYearFile(*text, year))
+                holidays.SetNotice(ScheduleSource::Fetched, year, std::move(*days));
+        static_cast<void>(holidays.LoadUpdateFile((folder + Utf8()(kHolidayUpdateFileName)).c_str()));
+    } else if (updateFile) {
         const std::optional<HolidayUpdateResult> update = holidays.LoadUpdateFile(updateFile);
         if (!update) {
             std::fprintf(stderr, "monthdump: cannot read %s\n", updateFile);

@@ -11,6 +11,7 @@ runs="${1:-11}"
   set -eu
   run="$1/tools/wine-run.sh"
   "$run" reg add "HKCU\\SOFTWARE\\Quorvex\\Veltrano" /v NewsHost /t REG_SZ /d 127.0.0.1:9 /f >/dev/null 2>&1
+  "$run" reg add "HKCU\\SOFTWARE\\Quorvex\\Veltrano" /v HolidaySource /t REG_SZ /d "" /f >/dev/null 2>&1
   calendar=$(WINEPREFIX="$VELTRANO_WINEPREFIX" winepath -w "$2/app/Veltrano.exe")
   floor=$(WINEPREFIX="$VELTRANO_WINEPREFIX" winepath -w "$2/tools/startup/startup_floor.exe")
   empty=$(WINEPREFIX="$VELTRANO_WINEPREFIX" winepath -w "$2/tools/startup/startup_baseline.exe")
