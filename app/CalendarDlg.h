@@ -93,6 +93,7 @@ public:
     const std::string& HeadlineTitle() const { return headlineTitle; }
     const std::string& HeadlineLink() const { return headlineLink; }
     const TickSchedule& Schedule() const { return schedule; }
+    const MainWindowLayout& Layout() const { return layout; }
     int HeadlineFetches() const { return headlineFetches; }
     bool HeadlineFetchRunning() const { return headlineFetch.Running(); }
     bool AutostartRegistered() const { return autostartRegistered; }
@@ -117,8 +118,12 @@ protected:
     void OnOtherButton(UINT id);
     void OnTimer(UINT_PTR timerId);
     void OnPickerChange();
+    // The window moved to a monitor of another DPI (wParam's low word): it
+    // takes the suggested rectangle (lParam) and lays itself out again.
+    LRESULT OnDpiChanged(WPARAM, LPARAM);
 
     void PlaceWindow();
+    void PlacePickers();
     void EnterNotesFolder();
     void CreateMemoWindows();
     void CreateMemoPad();
@@ -144,6 +149,11 @@ protected:
     view::CHoverButton todayButton;
     view::CHoverButton closeButton;
     int windowWidth = kMainWindowWidth;
+    // The window's DPI and its parts' places at that DPI.
+    base::DpiScale scale;
+    MainWindowLayout layout = LayOutMainWindow({});
+    // The pickers' font after a change of DPI (the dialog's own before).
+    fw::CFont pickerFont;
     fw::CComboBox yearCombo;
     fw::CComboBox monthCombo;
     int gridHeight = 0;
