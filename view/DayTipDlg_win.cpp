@@ -37,7 +37,7 @@ void CDayTipDlg::ShowText(std::unique_ptr<char[]> text, std::size_t length, POIN
     tipWidth = size.cx;
     tipHeight = size.cy;
     const base::ScreenRect placed = PlaceDayTip(screenPoint.x, screenPoint.y, tipWidth, tipHeight,
-                                                fw::WorkAreaOf(Parent() ? Parent()->hwnd() : hwnd_));
+                                                fw::WorkAreaOf(Parent() ? Parent()->hwnd() : hwnd_), {tipDpi});
     ::MoveWindow(hwnd_, placed.left, placed.top, tipWidth, tipHeight, TRUE);
     ::InvalidateRect(hwnd_, nullptr, FALSE);
 }
