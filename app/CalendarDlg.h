@@ -1,7 +1,8 @@
-// CCalendarDlg: the program's main window. A borderless 363 x 278 window
-// with a dark title strip (year and month pickers, "上月", "下月", "返回",
-// "×"), the month grid below it and the headline strip at the bottom, and
-// beside it the memo pad or its tab. It never closes on Enter, Esc or
+// CCalendarDlg: the program's main window. A borderless window of 363 x 278
+// design pixels (CalendarLayout.h, scaled to its DPI) with a dark title
+// strip (year and month pickers, "上月", "下月", "返回", "×"), the month grid
+// below it and the headline strip at the bottom, and beside it the memo pad
+// or its tab. It never closes on Enter, Esc or
 // Alt+F4; only the exit prompt's choices end it.
 //
 // Its members are split by concern: CalendarDlg_win.cpp start-up, layout,

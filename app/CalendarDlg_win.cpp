@@ -137,12 +137,18 @@ void CCalendarDlg::PlaceWindow() {
 }
 
 void CCalendarDlg::PlacePickers() {
-    // The field's height follows the font; the rest of the height is the list.
-    const auto place = [](const fw::CComboBox& picker, const view::GridRect& field, int height) {
+    // The field's height and the items' follow the font; the rest of the
+    // control's height is the list.
+    const auto place = [this](const fw::CComboBox& picker, const view::GridRect& field, int designHeight) {
+        RECT closed{};
+        ::GetWindowRect(picker.hwnd(), &closed);
+        const int item = static_cast<int>(::SendMessageA(picker.hwnd(), CB_GETITEMHEIGHT, 0, 0));
+        const int height =
+            PickerHeight(designHeight, closed.bottom - closed.top, item > 0 ? item : scale(kPickerItemHeight));
         ::MoveWindow(picker.hwnd(), field.left, field.top, field.right - field.left, height, TRUE);
     };
-    place(yearCombo, layout.yearPicker, layout.yearListHeight);
-    place(monthCombo, layout.monthPicker, layout.monthListHeight);
+    place(yearCombo, layout.yearPicker, kYearPickerHeight);
+    place(monthCombo, layout.monthPicker, kMonthPickerHeight);
 }
 
 LRESULT CCalendarDlg::OnDpiChanged(WPARAM wParam, LPARAM lParam) {

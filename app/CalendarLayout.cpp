@@ -20,8 +20,6 @@ MainWindowLayout LayOutMainWindow(base::DpiScale s) {
     l.yearPicker = Scaled(s, kYearPickerLeft, kPickerTop, kYearPickerLeft + kYearPickerWidth, kPickerTop + kPickerFieldHeight);
     l.monthPicker =
         Scaled(s, kMonthPickerLeft, kPickerTop, kMonthPickerLeft + kMonthPickerWidth, kPickerTop + kPickerFieldHeight);
-    l.yearListHeight = s(kYearPickerHeight);
-    l.monthListHeight = s(kMonthPickerHeight);
 
     l.prevButton = Scaled(s, 190, kHeaderButtonTop, 220, kHeaderButtonBottom);
     l.nextButton = Scaled(s, 230, kHeaderButtonTop, 260, kHeaderButtonBottom);
@@ -37,6 +35,11 @@ MainWindowLayout LayOutMainWindow(base::DpiScale s) {
     l.nextArticle = {s(kNextArticleLeft), top + s(1), s(kNextArticleRight), top + s(1) + s(kHeadlineHeight)};
     l.headlineMaxWidth = s(kHeadlineMaxWidth);
     return l;
+}
+
+int PickerHeight(int designHeight, int fieldHeight, int itemHeight) {
+    const int list = designHeight - kPickerFieldHeight;
+    return fieldHeight + (list * itemHeight + kPickerItemHeight / 2) / kPickerItemHeight;
 }
 
 }  // namespace app

@@ -36,9 +36,10 @@ inline constexpr int kPickerPointSize = 100;
 // The pickers at the strip's left: the left edge and width, the height of
 // the whole control with its list dropped down (the closed field takes its
 // height from its font and must end at the month view's top, above the
-// weekday band; nine items show in the year list, eight in the month list).
+// weekday band). A list item is 14 pixels tall at 96 DPI.
 inline constexpr int kPickerTop = 0;
 inline constexpr int kPickerFieldHeight = kMonthViewTop - kPickerTop;
+inline constexpr int kPickerItemHeight = 14;
 inline constexpr int kYearPickerLeft = 5;
 inline constexpr int kYearPickerWidth = 68;
 inline constexpr int kYearPickerHeight = 145;
@@ -62,12 +63,9 @@ struct MainWindowLayout {
     int width = 0;
     int height = 0;
     view::GridRect titleStrip;
-    // The pickers' closed fields; listHeight is each control's height with
-    // its list dropped down.
+    // The pickers' closed fields, and the height their fields must keep within.
     view::GridRect yearPicker;
     view::GridRect monthPicker;
-    int yearListHeight = 0;
-    int monthListHeight = 0;
     int pickerFieldHeight = 0;
     // "上月", "下月", "返回", "×": where each starts and the room it has
     // (the buttons fit themselves to their text from the top-left corner).
@@ -84,5 +82,11 @@ struct MainWindowLayout {
 };
 
 MainWindowLayout LayOutMainWindow(base::DpiScale scale);
+
+// A picker's whole height for a closed field of `fieldHeight` and list items
+// of `itemHeight` pixels, both as its font makes them: its list as many
+// items long as the design's list of `designHeight` (with the design's field
+// and item heights), whatever the font's proportions at the DPI.
+int PickerHeight(int designHeight, int fieldHeight, int itemHeight);
 
 }  // namespace app

@@ -85,15 +85,14 @@ BOOL CMonthView::Create(const RECT& rect, fw::CWnd* parent, UINT id, MonthViewOw
 }
 
 void CMonthView::MakeFonts() {
-    const auto pixels = [this](int height) { return scale(height); };
     const int narrow = NarrowLabelCharWidth(scale);
-    dayNumberFont.CreateFont(pixels(kDayNumberFontHeight), 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "Arial Black");
-    lunarFont.CreateFont(pixels(kLunarFontHeight), 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
-    lunarBoldFont.CreateFont(pixels(kLunarFontHeight), 0, 0, 0, 700, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
-    lunarNarrowFont.CreateFont(pixels(kLunarFontHeight), narrow, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
-    lunarBoldNarrowFont.CreateFont(pixels(kLunarFontHeight), narrow, 0, 0, 700, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
-    starFont.CreateFont(pixels(kStarFontHeight), 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "宋体");
-    dayOffMarkFont.CreateFont(pixels(kDayOffMarkSize), 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, NONANTIALIASED_QUALITY, 0,
+    dayNumberFont.CreateFont(scale(kDayNumberFontHeight), 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "Arial Black");
+    lunarFont.CreateFont(scale(kLunarFontHeight), 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
+    lunarBoldFont.CreateFont(scale(kLunarFontHeight), 0, 0, 0, 700, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
+    lunarNarrowFont.CreateFont(scale(kLunarFontHeight), narrow, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
+    lunarBoldNarrowFont.CreateFont(scale(kLunarFontHeight), narrow, 0, 0, 700, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
+    starFont.CreateFont(scale(kStarFontHeight), 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "宋体");
+    dayOffMarkFont.CreateFont(scale(kDayOffMarkSize), 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, NONANTIALIASED_QUALITY, 0,
                               "宋体");
     // The weekday names keep the system font, which is made for the
     // system's DPI: at another DPI they get the same face scaled.

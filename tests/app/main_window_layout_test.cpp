@@ -23,13 +23,23 @@ TEST(MainWindowLayout, AtTheDesignDpiEveryPartStaysWhereItWas) {
     EXPECT_EQ(l.width * 1000 + l.height, 363278);
     EXPECT_EQ(l.yearPicker, (GridRect{5, 0, 73, 22}));
     EXPECT_EQ(l.monthPicker, (GridRect{77, 0, 130, 22}));
-    EXPECT_EQ(l.yearListHeight * 1000 + l.monthListHeight, 145138);
     EXPECT_EQ(l.prevButton, (GridRect{190, 3, 220, 20}));
     EXPECT_EQ(l.closeButton, (GridRect{338, 3, 363, 20}));
     EXPECT_EQ(l.monthView, (GridRect{0, 22, 363, 258}));
     EXPECT_EQ(l.headline, (GridRect{2, 260, 190, 278}));
     EXPECT_EQ(l.nextArticle, (GridRect{250, 261, 310, 279}));
     EXPECT_EQ(l.headlineMaxWidth, 244);
+}
+
+TEST(MainWindowLayout, PickerListsKeepTheirLengthInItems) {
+    const struct {
+        int design, field, item, height;
+    } cases[] = {
+        {145, 22, 14, 145}, {138, 22, 14, 138},  // the design: unchanged
+        {145, 30, 21, 215}, {145, 29, 19, 196},  // 150 %, items in proportion or not: 8.8 items
+        {138, 38, 27, 262},                      // 200 %
+    };
+    for (const auto& c : cases) EXPECT_EQ(app::PickerHeight(c.design, c.field, c.item), c.height) << c.item;
 }
 
 TEST(MainWindowLayout, ScaledPartsAtEachDpi) {

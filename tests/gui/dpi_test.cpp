@@ -59,6 +59,14 @@ TEST_F(AtHighDpi, MainWindowLaysItselfOutAtItsDpi) {
     EXPECT_LE(year.bottom, view.top);
     EXPECT_LE(month.bottom, view.top);
     EXPECT_LE(year.right, month.left);
+    // Their lists show as many items as at 96 DPI: eight.
+    for (const HWND picker : {window->YearCombo().hwnd(), window->MonthCombo().hwnd()}) {
+        RECT dropped{};
+        ::SendMessageA(picker, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
+        const LRESULT item = ::SendMessageA(picker, CB_GETITEMHEIGHT, 0, 0);
+        ASSERT_GT(item, 0);
+        EXPECT_EQ((dropped.bottom - dropped.top) / item, 8) << item;
+    }
     // The header buttons: each whole, before the next, above the band.
     const HWND headers[] = {window->MonthCombo().hwnd(), ::GetDlgItem(main, app::kPrevButtonId),
                             ::GetDlgItem(main, app::kNextButtonId), ::GetDlgItem(main, app::kTodayButtonId),
