@@ -17,7 +17,8 @@ MainWindowLayout LayOutMainWindow(base::DpiScale s) {
     l.titleStrip = {0, 0, l.width, s(kTitleStripHeight)};
 
     l.pickerFieldHeight = s(kPickerFieldHeight);
-    l.yearPicker = Scaled(s, kYearPickerLeft, kPickerTop, kYearPickerLeft + kYearPickerWidth, kPickerTop + kPickerFieldHeight);
+    l.yearPicker =
+        Scaled(s, kYearPickerLeft, kPickerTop, kYearPickerLeft + kYearPickerWidth, kPickerTop + kPickerFieldHeight);
     l.monthPicker =
         Scaled(s, kMonthPickerLeft, kPickerTop, kMonthPickerLeft + kMonthPickerWidth, kPickerTop + kPickerFieldHeight);
 

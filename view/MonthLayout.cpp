@@ -45,7 +45,9 @@ int HitTestDay(int firstWeekday, int dayCount, GridPoint pt, base::DpiScale scal
 
 bool InHeaderBand(GridPoint pt, base::DpiScale scale) { return InClientArea(pt, scale) && pt.y < scale(kGridTop); }
 
-int HeaderColumn(int x, base::DpiScale scale) { return std::clamp(BandOf(x, 0, kColumnPitch, kColumns, scale), 0, kColumns - 1); }
+int HeaderColumn(int x, base::DpiScale scale) {
+    return std::clamp(BandOf(x, 0, kColumnPitch, kColumns, scale), 0, kColumns - 1);
+}
 
 GridRect MarkRing(GridPoint origin, base::DpiScale scale) {
     return {origin.x - scale(kRingLeadingMargin), origin.y - scale(kRingLeadingMargin),

@@ -89,7 +89,7 @@ public:
 
     int year = 0;
     int month = 0;
-    int activeDay = 0;  // day under the pointer or last clicked; 0 = none
+    int activeDay = 0;     // day under the pointer or last clicked; 0 = none
     base::DpiScale scale;  // the view's DPI: its client pixels per design pixel
     int markYear = 0;
     int markMonth = 0;

@@ -101,9 +101,9 @@ void CMonthView::MakeFonts() {
     if (scale.dpi == systemDpi) return;
     LOGFONTA system{};
     if (::GetObjectA(::GetStockObject(SYSTEM_FONT), sizeof system, &system) == 0) return;
-    weekdayFont.CreateFont(::MulDiv(system.lfHeight, scale.dpi, systemDpi), ::MulDiv(system.lfWidth, scale.dpi, systemDpi),
-                           0, 0, system.lfWeight, 0, 0, 0, system.lfCharSet, 0, 0, 0, system.lfPitchAndFamily,
-                           system.lfFaceName);
+    weekdayFont.CreateFont(::MulDiv(system.lfHeight, scale.dpi, systemDpi),
+                           ::MulDiv(system.lfWidth, scale.dpi, systemDpi), 0, 0, system.lfWeight, 0, 0, 0,
+                           system.lfCharSet, 0, 0, 0, system.lfPitchAndFamily, system.lfFaceName);
 }
 
 RECT CMonthView::YearLabelRect() const {

@@ -31,8 +31,8 @@ void CreateEditorRow(fw::CStatic& label, const std::string& text, UINT labelId, 
     const EditorRow row = PlaceEditorRow(design, EditorTextWidth(editor, text, font), scale);
     CreateEditorLabel(label, text, {row.label.left, row.label.top, row.label.right, row.label.bottom}, editor, labelId,
                       font);
-    CreateColourButton(button, {row.button.left, row.button.top, row.button.right, row.button.bottom}, editor,
-                       buttonId, colour, pointSize);
+    CreateColourButton(button, {row.button.left, row.button.top, row.button.right, row.button.bottom}, editor, buttonId,
+                       colour, pointSize);
 }
 
 void CreateEditorLabel(fw::CStatic& label, const std::string& text, const RECT& rect, fw::CDialog& editor, UINT id,

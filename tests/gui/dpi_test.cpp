@@ -109,7 +109,8 @@ TEST_F(AtHighDpi, DayEditorLabelsHoldTheirTextBesideTheirButtons) {
             EXPECT_GE(r.bottom - r.top, text.cy) << gui_test::TextOf(label);
             const RECT button = RectIn(::GetDlgItem(editor, static_cast<int>(row.button)), editor);
             EXPECT_GE(button.left, r.right) << gui_test::TextOf(label);
-            if (row.edit) EXPECT_LE(button.right, RectIn(::GetDlgItem(editor, static_cast<int>(row.edit)), editor).left);
+            if (row.edit)
+                EXPECT_LE(button.right, RectIn(::GetDlgItem(editor, static_cast<int>(row.edit)), editor).left);
             EXPECT_TRUE(Inside(button, client));
         }
         gui_test::PressButton(editor, IDCANCEL);

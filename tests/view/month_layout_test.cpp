@@ -70,9 +70,10 @@ TEST(MonthLayoutScaled, EveryPixelOfACellFindsItsDay) {
             const int position = firstWeekday + day - 1;
             const GridRect c = view::CellRect(position % 7, position / 7, s);
             // The line to a cell's right and the one above it go with the cell.
-            for (const view::GridPoint p :
-                 {view::GridPoint{c.left, c.top}, {c.right - 1, c.bottom - 1}, {std::min(c.right, view::ViewSize(s).x - 1), c.bottom - 1},
-                  {c.left, c.top - 1}})
+            for (const view::GridPoint p : {view::GridPoint{c.left, c.top},
+                                            {c.right - 1, c.bottom - 1},
+                                            {std::min(c.right, view::ViewSize(s).x - 1), c.bottom - 1},
+                                            {c.left, c.top - 1}})
                 EXPECT_EQ(view::HitTestDay(firstWeekday, 31, p, s), day) << dpi << " day " << day;
             const view::GridPoint o = view::CellOrigin(firstWeekday, day, s);
             EXPECT_TRUE(o.x == c.left && o.y < c.top && o.y >= c.top - 2) << dpi << " the origin is the line above";
@@ -107,7 +108,8 @@ TEST(MonthLayoutScaled, ADaysPartsFitItsCell) {
         // The ring reaches past the cell on every side.
         const GridRect ring = view::MarkRing(view::CellOrigin(0, 10, s), s);
         const GridRect cell = view::CellRect(2, 1, s);
-        EXPECT_TRUE(ring.left < cell.left && ring.top < cell.top && ring.right > cell.right && ring.bottom > cell.bottom)
+        EXPECT_TRUE(ring.left < cell.left && ring.top < cell.top && ring.right > cell.right &&
+                    ring.bottom > cell.bottom)
             << dpi;
     }
     EXPECT_EQ(view::NarrowLabelCharWidth({}), 5);
