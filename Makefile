@@ -62,7 +62,7 @@ bench-startup: deps
 bench-month: deps
 	cmake -S . -B $(WIN) -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake >/dev/null
 	cmake --build $(WIN) -j $(JOBS) --target monthchange_bench
-	VELTRANO_WINEPREFIX=$(CURDIR)/build/wineprefix-bench tools/wine-run.sh $(WIN)/tools/startup/monthchange_bench.exe
+	VELTRANO_WINEPREFIX=$(CURDIR)/build/wineprefix-bench$(if $(VELTRANO_LOGPIXELS),-dpi$(VELTRANO_LOGPIXELS)) tools/wine-run.sh $(WIN)/tools/startup/monthchange_bench.exe
 
 # The longest time the window takes to answer while its headline server is
 # silent.

@@ -1,7 +1,8 @@
-// CCalendarDlg: the program's main window. A borderless 363 x 278 window
-// with a dark title strip (year and month pickers, "上月", "下月", "返回",
-// "×"), the month grid below it and the headline strip at the bottom, and
-// beside it the memo pad or its tab. It never closes on Enter, Esc or
+// CCalendarDlg: the program's main window. A borderless window of 363 x 278
+// design pixels (CalendarLayout.h, scaled to its DPI) with a dark title
+// strip (year and month pickers, "上月", "下月", "返回", "×"), the month grid
+// below it and the headline strip at the bottom, and beside it the memo pad
+// or its tab. It never closes on Enter, Esc or
 // Alt+F4; only the exit prompt's choices end it.
 //
 // Its members are split by concern: CalendarDlg_win.cpp start-up, layout,
@@ -96,6 +97,7 @@ public:
     const std::string& HeadlineTitle() const { return headlineTitle; }
     const std::string& HeadlineLink() const { return headlineLink; }
     const TickSchedule& Schedule() const { return schedule; }
+    const MainWindowLayout& Layout() const { return layout; }
     int HeadlineFetches() const { return headlineFetches; }
     // Answers of holiday sources so far, and whether one is awaited.
     int HolidayAnswers() const { return holidayAnswers; }
@@ -123,8 +125,12 @@ protected:
     void OnOtherButton(UINT id);
     void OnTimer(UINT_PTR timerId);
     void OnPickerChange();
+    // The window moved to a monitor of another DPI (wParam's low word): it
+    // takes the suggested rectangle (lParam) and lays itself out again.
+    LRESULT OnDpiChanged(WPARAM, LPARAM);
 
     void PlaceWindow();
+    void PlacePickers();
     void EnterNotesFolder();
     void CreateMemoWindows();
     void CreateMemoPad();
@@ -158,6 +164,11 @@ protected:
     view::CHoverButton todayButton;
     view::CHoverButton closeButton;
     int windowWidth = kMainWindowWidth;
+    // The window's DPI and its parts' places at that DPI.
+    base::DpiScale scale;
+    MainWindowLayout layout = LayOutMainWindow({});
+    // The pickers' font after a change of DPI (the dialog's own before).
+    fw::CFont pickerFont;
     fw::CComboBox yearCombo;
     fw::CComboBox monthCombo;
     int gridHeight = 0;

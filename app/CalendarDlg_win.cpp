@@ -7,6 +7,7 @@
 #include "app/Registry.h"
 #include "app/WindowDrag.h"
 #include "app/WindowPlacement.h"
+#include "framework/Dpi.h"
 #include "framework/WinApp.h"
 #include "framework/WorkArea.h"
 #include "notes/SaveTemps.h"
@@ -61,6 +62,7 @@ const fw::MessageMap* CCalendarDlg::GetThisMessageMap() {
         view::OnHoverButtonClick<&CCalendarDlg::FetchHeadline>(kNextArticleButtonId),
         view::OnOtherHoverButtonClick<&CCalendarDlg::OnOtherButton>(),
         fw::OnTimer<&CCalendarDlg::OnTimer>(),
+        fw::OnMessage<&CCalendarDlg::OnDpiChanged>(WM_DPICHANGED),
     };
     static constexpr fw::MessageMap map{&fw::CDialog::GetThisMessageMap, entries};
     return &map;
@@ -77,8 +79,12 @@ BOOL CCalendarDlg::OnInitDialog() {
     sockets = std::make_unique<news::SocketLibrary>();
     if (!sockets->Started()) fw::MessageBoxFor(hwnd_, kNetworkFailed, kWarningCaption);
 
-    gridHeight = view::kViewHeight;
+    scale = fw::ScaleOf(hwnd_);
+    layout = LayOutMainWindow(scale);
+    windowWidth = layout.width;
+    gridHeight = layout.monthView.bottom - layout.monthView.top;
     PlaceWindow();
+    PlacePickers();
     ::SetWindowTextA(hwnd_, view::kAppTitle);
     autostartRegistered = EnsureAutostart() == AutostartCheck::AlreadyRegistered;
     EnterNotesFolder();
@@ -86,8 +92,9 @@ BOOL CCalendarDlg::OnInitDialog() {
     CreateHeaderButtons();
 
     monthView = std::make_unique<view::CMonthView>();
-    if (!monthView->Create({0, kMonthViewTop, windowWidth, kMonthViewTop + gridHeight}, this, view::kMonthViewId, this,
-                           true)) {
+    const view::GridRect viewRect = layout.monthView;
+    if (!monthView->Create({viewRect.left, viewRect.top, viewRect.right, viewRect.bottom}, this, view::kMonthViewId,
+                           this, true)) {
         // Without its month grid the window has nothing to show: end the program.
         monthView.reset();
         fw::MessageBoxFor(hwnd_, kMonthViewFailed);
@@ -126,8 +133,54 @@ BOOL CCalendarDlg::OnInitDialog() {
 void CCalendarDlg::PlaceWindow() {
     ScreenPoint pos = ReadMainWindowPos(RegistrySettings{});
     pos = ClampToFullScreen(pos, ::GetSystemMetrics(SM_CXFULLSCREEN), ::GetSystemMetrics(SM_CYFULLSCREEN));
-    pos = MoveOntoWorkAreas(pos, kMainWindowWidth, kMainWindowHeight, MonitorWorkAreas());
-    ::MoveWindow(hwnd_, pos.x, pos.y, kMainWindowWidth, kMainWindowHeight, TRUE);
+    pos = MoveOntoWorkAreas(pos, layout.width, layout.height, MonitorWorkAreas());
+    ::MoveWindow(hwnd_, pos.x, pos.y, layout.width, layout.height, TRUE);
+}
+
+void CCalendarDlg::PlacePickers() {
+    // The field's height and the items' follow the font; the rest of the
+    // control's height is the list.
+    const auto place = [this](const fw::CComboBox& picker, const view::GridRect& field, int designHeight) {
+        RECT closed{};
+        ::GetWindowRect(picker.hwnd(), &closed);
+        const int item = static_cast<int>(::SendMessageA(picker.hwnd(), CB_GETITEMHEIGHT, 0, 0));
+        const int height =
+            PickerHeight(designHeight, closed.bottom - closed.top, item > 0 ? item : scale(kPickerItemHeight));
+        ::MoveWindow(picker.hwnd(), field.left, field.top, field.right - field.left, height, TRUE);
+    };
+    place(yearCombo, layout.yearPicker, kYearPickerHeight);
+    place(monthCombo, layout.monthPicker, kMonthPickerHeight);
+}
+
+LRESULT CCalendarDlg::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
+    scale = {LOWORD(wParam)};
+    layout = LayOutMainWindow(scale);
+    windowWidth = layout.width;
+    gridHeight = layout.monthView.bottom - layout.monthView.top;
+    const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+    ::SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+
+    if (pickerFont.CreatePointFont(kPickerPointSize, kPickerFace, scale.dpi)) {
+        ::SendMessageA(yearCombo.hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(pickerFont.get()), FALSE);
+        ::SendMessageA(monthCombo.hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(pickerFont.get()), FALSE);
+    }
+    PlacePickers();
+    const auto rect = [](const view::GridRect& r) { return RECT{r.left, r.top, r.right, r.bottom}; };
+    prevButton.Rescale(rect(layout.prevButton), scale.dpi);
+    nextButton.Rescale(rect(layout.nextButton), scale.dpi);
+    todayButton.Rescale(rect(layout.todayButton), scale.dpi);
+    closeButton.Rescale(rect(layout.closeButton), scale.dpi);
+    if (monthView) monthView->Rescale(rect(layout.monthView), scale.dpi);
+    if (headlineLabel.hwnd()) {
+        headlineLabel.Rescale(rect(layout.headline), scale.dpi);
+        nextArticleButton.Rescale(rect(layout.nextArticle), scale.dpi);
+        headlineFont.CreatePointFont(kHeadlinePointSize, kHeadlineFace, scale.dpi);
+        if (!headlineTitle.empty()) ShowHeadlineTitle();
+    }
+    PlaceMemoTab();
+    ::InvalidateRect(hwnd_, nullptr, TRUE);
+    return 0;
 }
 
 void CCalendarDlg::EnterNotesFolder() {
@@ -195,18 +248,17 @@ std::optional<std::string> CCalendarDlg::UnsavedMemo() const {
 void CCalendarDlg::CreateHeaderButtons() {
     struct Header {
         view::CHoverButton& button;
-        int left;
-        int right;
+        view::GridRect rect;
         UINT id;
     };
     const Header headers[] = {
-        {prevButton, 190, 220, kPrevButtonId},
-        {nextButton, 230, 260, kNextButtonId},
-        {todayButton, 270, 300, kTodayButtonId},
-        {closeButton, 338, windowWidth, kCloseButtonId},
+        {prevButton, layout.prevButton, kPrevButtonId},
+        {nextButton, layout.nextButton, kNextButtonId},
+        {todayButton, layout.todayButton, kTodayButtonId},
+        {closeButton, layout.closeButton, kCloseButtonId},
     };
     for (const Header& h : headers)
-        h.button.Create({h.left, kHeaderButtonTop, h.right, kHeaderButtonBottom}, this, h.id, titleBarColor,
+        h.button.Create({h.rect.left, h.rect.top, h.rect.right, h.rect.bottom}, this, h.id, titleBarColor,
                         titleBarTextColor, kHeaderPointSize, kHeaderFace);
 }
 
@@ -229,9 +281,11 @@ void CCalendarDlg::PlaceMemoTab() {
     if (!memoTab) return;
     RECT window{};
     ::GetWindowRect(hwnd_, &window);
-    const ScreenPoint at = app::PlaceMemoTab({window.left, window.top, window.right, window.bottom}, kMemoTabWidth,
-                                             kMemoTabHeight, fw::WorkAreaOf(hwnd_));
-    ::MoveWindow(memoTab->hwnd(), at.x, at.y, kMemoTabWidth, kMemoTabHeight, TRUE);
+    const int width = scale(kMemoTabWidth);
+    const int height = scale(kMemoTabHeight);
+    const ScreenPoint at =
+        app::PlaceMemoTab({window.left, window.top, window.right, window.bottom}, width, height, fw::WorkAreaOf(hwnd_));
+    ::MoveWindow(memoTab->hwnd(), at.x, at.y, width, height, TRUE);
 }
 
 // Moving, dragging, painting.
@@ -252,7 +306,8 @@ void CCalendarDlg::OnLButtonDown(UINT, POINT point) {
 void CCalendarDlg::OnPaint() {
     {
         const fw::CPaintDC dc(hwnd_);
-        fw::FillSolidRect(dc.get(), {0, 0, windowWidth, kTitleStripHeight}, titleBarColor);
+        const view::GridRect& strip = layout.titleStrip;
+        fw::FillSolidRect(dc.get(), {strip.left, strip.top, strip.right, strip.bottom}, titleBarColor);
     }
     // The grid is what the user looks at: it paints before the pickers and
     // the header buttons.

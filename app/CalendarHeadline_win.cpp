@@ -2,6 +2,7 @@
 
 #include "app/CalendarLayout.h"
 #include "app/HeadlineText.h"
+#include "framework/Dpi.h"
 #include "app/Registry.h"
 #include "framework/Shell.h"
 #include "news/Headline.h"
@@ -13,15 +14,6 @@ namespace app {
 namespace {
 
 constexpr COLORREF kHeadlineTextColor = RGB(0, 0, 208);
-constexpr char kHeadlineFace[] = "宋体";
-constexpr int kHeadlinePointSize = 110;
-constexpr int kHeadlineTopBelowView = 2;
-constexpr int kHeadlineLeft = 2;
-constexpr int kNextArticleLeft = 250;
-constexpr int kNextArticleRight = 310;
-// The title is cut short of "下一篇" by this gap.
-constexpr int kHeadlineGap = 4;
-constexpr int kHeadlineMaxWidth = kNextArticleLeft - kHeadlineLeft - kHeadlineGap;
 
 constexpr char kNextArticleText[] = "下一篇";
 
@@ -29,12 +21,13 @@ constexpr char kNextArticleText[] = "下一篇";
 
 void CCalendarDlg::CreateHeadlineStrip() {
     const COLORREF back = ::GetSysColor(COLOR_BTNFACE);
-    const int top = kMonthViewTop + gridHeight + kHeadlineTopBelowView;
-    headlineLabel.Create({kHeadlineLeft, top, 190, top + 18}, this, kHeadlineLabelId, back, kHeadlineTextColor,
-                         kHeadlinePointSize, kHeadlineFace);
-    nextArticleButton.Create({kNextArticleLeft, top + 1, kNextArticleRight, top + 19}, this, kNextArticleButtonId, back,
+    const view::GridRect& title = layout.headline;
+    const view::GridRect& next = layout.nextArticle;
+    headlineLabel.Create({title.left, title.top, title.right, title.bottom}, this, kHeadlineLabelId, back,
+                         kHeadlineTextColor, kHeadlinePointSize, kHeadlineFace);
+    nextArticleButton.Create({next.left, next.top, next.right, next.bottom}, this, kNextArticleButtonId, back,
                              kHeadlineTextColor, kHeaderPointSize, kHeaderFace);
-    headlineFont.CreatePointFont(kHeadlinePointSize, kHeadlineFace);
+    headlineFont.CreatePointFont(kHeadlinePointSize, kHeadlineFace, scale.dpi);
 }
 
 void CCalendarDlg::FetchHeadline() {
@@ -63,7 +56,7 @@ void CCalendarDlg::ShowHeadlineTitle() {
     const fw::CClientDC dc(headlineLabel.hwnd());
     const fw::SelectGuard selected(dc.get(), headlineFont.get());
     const auto measure = [&](std::string_view text) { return static_cast<int>(view::MeasureText(dc.get(), text).cx); };
-    headlineLabel.SetText(EscapeMnemonics(FitWithEllipsis(headlineTitle, kHeadlineMaxWidth, measure)), TRUE);
+    headlineLabel.SetText(EscapeMnemonics(FitWithEllipsis(headlineTitle, layout.headlineMaxWidth, measure)), TRUE);
 }
 
 void CCalendarDlg::OpenHeadline() {

@@ -8,6 +8,7 @@
 
 namespace app {
 
+// Design pixels; the calendar scales them to its DPI.
 inline constexpr int kMemoTabWidth = 28;
 inline constexpr int kMemoTabHeight = 19;
 

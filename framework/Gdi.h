@@ -46,9 +46,9 @@ public:
     bool CreateFont(int height, int width, int escapement, int orientation, int weight, BYTE italic, BYTE underline,
                     BYTE strikeOut, BYTE charSet, BYTE outPrecision, BYTE clipPrecision, BYTE quality,
                     BYTE pitchAndFamily, const char* face);
-    // A font of `tenthsOfPoint` / 10 points on the screen (LOGPIXELSY), in
-    // the default character set.
-    bool CreatePointFont(int tenthsOfPoint, const char* face);
+    // A font of `tenthsOfPoint` / 10 points for a window drawn at `dpi`
+    // (fw::WindowDpi), in the default character set.
+    bool CreatePointFont(int tenthsOfPoint, const char* face, int dpi);
 
     HFONT get() const { return font_.get(); }
     explicit operator bool() const { return static_cast<bool>(font_); }

@@ -10,14 +10,12 @@ bool CFont::CreateFont(int height, int width, int escapement, int orientation, i
     return static_cast<bool>(font_);
 }
 
-bool CFont::CreatePointFont(int tenthsOfPoint, const char* face) {
+bool CFont::CreatePointFont(int tenthsOfPoint, const char* face, int dpi) {
     LOGFONTA font{};
     font.lfCharSet = DEFAULT_CHARSET;
     lstrcpynA(font.lfFaceName, face, LF_FACESIZE);
-    HDC screen = ::GetDC(nullptr);
     // Negative: a character height, not a cell height, as point sizes mean.
-    font.lfHeight = -::MulDiv(tenthsOfPoint, ::GetDeviceCaps(screen, LOGPIXELSY), 720);
-    ::ReleaseDC(nullptr, screen);
+    font.lfHeight = -::MulDiv(tenthsOfPoint, dpi, 720);
     font_.reset(::CreateFontIndirectA(&font));
     return static_cast<bool>(font_);
 }

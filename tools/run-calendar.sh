@@ -10,8 +10,10 @@ set -eu
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 exe="$root/build/win/app/Veltrano.exe"
 newsserver="$root/build/native/tools/newsserver/newsserver"
-export VELTRANO_WINEPREFIX="$root/build/wineprefix-run"
-shot="$root/build/screenshot.png"
+# VELTRANO_LOGPIXELS=144 shows it on a screen of that DPI (150 %).
+dpi="${VELTRANO_LOGPIXELS:-}"
+export VELTRANO_WINEPREFIX="$root/build/wineprefix-run${dpi:+-dpi$dpi}"
+shot="$root/build/screenshot${dpi:+-dpi$dpi}.png"
 
 for f in "$exe" "$newsserver"; do
   [ -x "$f" ] || { echo "run-calendar: $f is missing; build it first (make run does)" >&2; exit 1; }

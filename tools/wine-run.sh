@@ -5,7 +5,10 @@
 set -u
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-export WINEPREFIX="${VELTRANO_WINEPREFIX:-$root/build/wineprefix}"
+# VELTRANO_LOGPIXELS=144 runs in a prefix of its own whose screen has that
+# DPI, as a user's at 150 %.
+logpixels="${VELTRANO_LOGPIXELS:-}"
+export WINEPREFIX="${VELTRANO_WINEPREFIX:-$root/build/wineprefix${logpixels:+-dpi$logpixels}}"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
@@ -33,6 +36,9 @@ fi
     for face in 楷体_GB2312 楷体_gb2312 KaiTi_GB2312; do
       wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /t REG_SZ /d "AR PL UKai CN" /f >/dev/null 2>&1
     done
+    if [ -n "$logpixels" ]; then
+      wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$logpixels" /f >/dev/null 2>&1
+    fi
     wineserver -w
     touch "$WINEPREFIX/.prepared-3"
   fi

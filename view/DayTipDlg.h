@@ -25,6 +25,9 @@ public:
     // the work area of the owner's monitor. The caller shows or hides it.
     void ShowText(std::unique_ptr<char[]> text, std::size_t length, POINT screenPoint);
 
+    // The tip's text is drawn for `dpi` (its owner's) from now on.
+    void UseDpi(int dpi);
+
     int TipWidth() const { return tipWidth; }
     int TipHeight() const { return tipHeight; }
 
@@ -46,6 +49,7 @@ protected:
     std::unique_ptr<char[]> tipText;
     std::size_t tipLength = 0;
     fw::CFont tipFont;
+    int tipDpi = 0;  // the DPI tipFont is made for
     COLORREF backColor = RGB(255, 255, 0);
     COLORREF textColor = RGB(255, 0, 0);
     int tipWidth = 0;

@@ -1,5 +1,6 @@
 #include "view/DayTipDlg.h"
 
+#include "framework/Dpi.h"
 #include "framework/WorkArea.h"
 #include "view/DayTipPlacement.h"
 #include "view/LabelWnd.h"
@@ -8,9 +9,21 @@
 
 namespace view {
 
+namespace {
+
+constexpr int kTipFontHeight = 15;
+
+}  // namespace
+
 bool CDayTipDlg::Create(fw::CWnd* parent) {
-    if (!tipFont) tipFont.CreateFont(15, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "宋体");
+    if (!tipFont) UseDpi(fw::WindowDpi(parent ? parent->hwnd() : nullptr));
     return fw::CDialog::Create(IDD_DAY_TIP, parent);
+}
+
+void CDayTipDlg::UseDpi(int dpi) {
+    if (tipFont && dpi == tipDpi) return;
+    tipDpi = dpi;
+    tipFont.CreateFont(base::ScaleToDpi(kTipFontHeight, dpi), 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "宋体");
 }
 
 void CDayTipDlg::ShowText(std::unique_ptr<char[]> text, std::size_t length, POINT screenPoint) {
@@ -24,7 +37,7 @@ void CDayTipDlg::ShowText(std::unique_ptr<char[]> text, std::size_t length, POIN
     tipWidth = size.cx;
     tipHeight = size.cy;
     const base::ScreenRect placed = PlaceDayTip(screenPoint.x, screenPoint.y, tipWidth, tipHeight,
-                                                fw::WorkAreaOf(Parent() ? Parent()->hwnd() : hwnd_));
+                                                fw::WorkAreaOf(Parent() ? Parent()->hwnd() : hwnd_), {tipDpi});
     ::MoveWindow(hwnd_, placed.left, placed.top, tipWidth, tipHeight, TRUE);
     ::InvalidateRect(hwnd_, nullptr, FALSE);
 }

@@ -58,14 +58,15 @@ bool GridAccessible::DoDefaultAction(long child) {
 RECT GridAccessible::ClientRectOf(long child) const {
     if (IsDay(child)) return view_.DayCellRect(static_cast<int>(child));
     if (const int weekday = HeaderWeekday(child); weekday >= 0)
-        return {kColumnPitch * weekday, 0, kColumnPitch * weekday + kCellWidth, kHeaderHeight};
+        return {view_.scale(kColumnPitch * weekday), 0, view_.scale(kColumnPitch * weekday + kCellWidth),
+                view_.scale(kHeaderHeight)};
     return fw::AccessibleObject::ClientRectOf(child);
 }
 
 long GridAccessible::ChildAt(POINT client) const {
     const GridPoint point{client.x, client.y};
     if (const int day = view_.HitTest(point)) return day;
-    if (InHeaderBand(point)) return view_.dayCount + 1 + HeaderColumn(client.x);
+    if (InHeaderBand(point, view_.scale)) return view_.dayCount + 1 + HeaderColumn(client.x, view_.scale);
     return 0;
 }
 

@@ -19,9 +19,15 @@ SIZE MeasureText(HDC dc, std::string_view text);
 
 class CLabelWnd : public fw::CWnd {
 public:
-    // Made hidden; `pointSize` is in tenths of a point.
+    // Made hidden; `pointSize` is in tenths of a point, the font made for
+    // the window's DPI. `rect` is in the parent's client pixels.
     BOOL Create(const RECT& rect, fw::CWnd* parent, UINT id, COLORREF backColour, COLORREF textColour, int pointSize,
                 const char* face);
+
+    // After a change to `dpi`: the font made again for it, the window's
+    // top-left corner at `rect`'s (the parent's new layout) and its size
+    // fitted to the text again.
+    void Rescale(const RECT& rect, int dpi);
 
     // Replaces the text ("&" marks a mnemonic, "&&" shows one "&"), fits the
     // window to what it shows and repaints; shows the control when `show`
@@ -57,6 +63,8 @@ protected:
     COLORREF textColor = 0;
     COLORREF backColor = 0;
     fw::CFont font;
+    int pointSize = 0;
+    std::string face;
     fw::CWnd* parent = nullptr;
     UINT id = 0;
     bool autoSize = false;

@@ -1,5 +1,6 @@
 #include "view/LabelWnd.h"
 
+#include "framework/Dpi.h"
 #include "view/ShownText.h"
 
 #include <algorithm>
@@ -32,14 +33,16 @@ SIZE MeasureText(HDC dc, std::string_view text) {
 }
 
 BOOL CLabelWnd::Create(const RECT& r, fw::CWnd* parentWindow, UINT controlId, COLORREF backColour, COLORREF textColour,
-                       int pointSize, const char* face) {
+                       int tenthsOfPoint, const char* faceName) {
     const char* className = RegisterWndClass(0, ::LoadCursor(nullptr, IDC_ARROW));
     if (!CreateEx(0, className, "", WS_CHILD, r, parentWindow ? parentWindow->hwnd() : nullptr, controlId))
         return FALSE;
     rect = r;
     backColor = backColour;
     textColor = textColour;
-    font.CreatePointFont(pointSize, face);
+    pointSize = tenthsOfPoint;
+    face = faceName;
+    font.CreatePointFont(pointSize, face.c_str(), fw::WindowDpi(hwnd_));
     parent = parentWindow;
     id = controlId;
     return TRUE;
@@ -58,6 +61,18 @@ void CLabelWnd::SetText(std::string_view s, BOOL show) {
     }
     ::InvalidateRect(hwnd_, nullptr, FALSE);
     if (show) ::ShowWindow(hwnd_, SW_SHOW);
+}
+
+void CLabelWnd::Rescale(const RECT& r, int dpi) {
+    if (!hwnd_) return;
+    font.CreatePointFont(pointSize, face.c_str(), dpi);
+    rect = r;
+    ::MoveWindow(hwnd_, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, FALSE);
+    if (autoSize) {
+        const fw::CClientDC dc(hwnd_);
+        FitToText(dc.get());
+    }
+    ::InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
 void CLabelWnd::ChangeTextColor(COLORREF colour) {

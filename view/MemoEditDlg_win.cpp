@@ -30,7 +30,6 @@ CMemoEditDlg::CMemoEditDlg(CMonthView& monthView) : fw::CDialog(IDD_DAY_NOTES, &
     gregorianColour = gregorian.ColourWord();
     lunarText = TextOf(lunar);
     lunarColour = lunar.ColourWord();
-    labelFont.CreatePointFont(kLabelPointSize, kLabelFace);
 }
 
 const fw::MessageMap* CMemoEditDlg::GetThisMessageMap() {
@@ -52,28 +51,28 @@ void CMemoEditDlg::DoDataExchange(fw::CDataExchange& dx) {
 
 BOOL CMemoEditDlg::OnInitDialog() {
     fw::CDialog::OnInitDialog();
-    ScaleToDialogUnit(kEditorPixelsPerDialogUnit);
+    // Opened at the DPI the view was last laid out at.
+    const base::DpiScale scale = view.scale;
+    labelFont.CreatePointFont(kLabelPointSize, kLabelFace, scale.dpi);
+    ScaleEditor(*this, scale);
     const int day = view.activeDay;
     const lunar::LunarDate& date = view.days[day].lunar;
+    const HFONT font = labelFont.get();
 
-    CreateEditorLabel(dateLabel, DayEditorDateLabel(view, day), {10, 10, 330, 30}, *this, kDateLabelId,
-                      labelFont.get());
-    CreateColourButton(oneOffButton, {340, 10, 365, 30}, *this, kOneOffColourId,
-                       notes::NoteColour(oneOffColour, notes::NoteKind::OneOff), kColourButtonPointSize,
-                       notes::NoteKind::OneOff);
-    CreateEditorLabel(gregorianLabel, GregorianYearlyLabel(view.month, day), {10, 230, 120, 250}, *this,
-                      kGregorianLabelId, labelFont.get());
-    CreateColourButton(gregorianButton, {130, 230, 155, 250}, *this, kGregorianColourId,
-                       notes::NoteColour(gregorianColour, notes::NoteKind::GregorianYearly), kColourButtonPointSize,
-                       notes::NoteKind::GregorianYearly);
-    CreateEditorLabel(lunarLabel, LunarYearlyLabel(date), {10, 280, 120, 300}, *this, kLunarLabelId, labelFont.get());
-    CreateColourButton(lunarButton, {130, 280, 155, 300}, *this, kLunarColourId,
-                       notes::NoteColour(lunarColour, notes::NoteKind::LunarYearly), kColourButtonPointSize,
-                       notes::NoteKind::LunarYearly);
+    CreateEditorRow(dateLabel, DayEditorDateLabel(view, day), kDateLabelId, oneOffButton, kOneOffColourId,
+                    notes::NoteColour(oneOffColour, notes::NoteKind::OneOff), notes::NoteKind::OneOff,
+                    kColourButtonPointSize, kDateRow, *this, font, scale);
+    CreateEditorRow(gregorianLabel, GregorianYearlyLabel(view.month, day), kGregorianLabelId, gregorianButton,
+                    kGregorianColourId, notes::NoteColour(gregorianColour, notes::NoteKind::GregorianYearly),
+                    notes::NoteKind::GregorianYearly, kColourButtonPointSize, kGregorianRow, *this, font, scale);
+    CreateEditorRow(lunarLabel, LunarYearlyLabel(date), kLunarLabelId, lunarButton, kLunarColourId,
+                    notes::NoteColour(lunarColour, notes::NoteKind::LunarYearly), notes::NoteKind::LunarYearly,
+                    kColourButtonPointSize, kLunarRow, *this, font, scale);
     // Disabled, so the system draws it grey; no line when nothing applies.
     const std::string hint = LunarYearlyHintText(LunarYearlyHintFor(date));
     if (!hint.empty()) {
-        CreateEditorLabel(lunarHint, hint, {10, 312, 600, 330}, *this, kLunarHintId, labelFont.get());
+        const GridRect r = ScaleRect(kLunarHintRect, scale);
+        CreateEditorLabel(lunarHint, hint, {r.left, r.top, r.right, r.bottom}, *this, kLunarHintId, font);
         ::EnableWindow(lunarHint.hwnd(), FALSE);
     }
     ::SetWindowTextA(hwnd_, DayEditorCaption().c_str());

@@ -31,9 +31,10 @@ public:
     CMonthView() = default;
     ~CMonthView() override;
 
-    // Makes the window (363 x 236 at `rect` of the parent), its fonts, the
-    // year label, the site button and, unless `tipLater`, the hidden tip
-    // popup. FALSE, with nothing made, when the window cannot be made.
+    // Makes the window (363 x 236 design pixels at the parent's DPI, at
+    // `rect` of the parent), its fonts, the year label, the site button and,
+    // unless `tipLater`, the hidden tip popup. FALSE, with nothing made, when
+    // the window cannot be made.
     BOOL Create(const RECT& rect, fw::CWnd* parent, UINT id, MonthViewOwner* owner, bool tipLater = false);
 
     // Shows a month (mark 0 keeps the marked date): day cells, note stores,
@@ -55,6 +56,11 @@ public:
     // Makes the hidden tip popup now, if Create left it for later; the first
     // tip shown makes it otherwise.
     void CreateTipPopup();
+
+    // After a change to `dpi`: the fonts made again for it, the window
+    // moved to `rect` of the parent, the strip laid out again. Windows
+    // opened afterwards (the editors, the tip) take the new DPI.
+    void Rescale(const RECT& rect, int dpi);
 
     // True while a day or weekly editor of this view is open: the owner
     // must not change the month under it.
@@ -110,13 +116,16 @@ protected:
 
     void DrawHeader(HDC dc);
     void DrawGrid(HDC dc);
-    void DrawDayCell(HDC dc, int day, int x, int y);
+    void DrawDayCell(HDC dc, int day, const GridRect& cell);
     void DrawDayOffMark(HDC dc, int day, int x, int y);
     void ShowDayTip(int day, POINT clientPoint);
     // Hides the tip; the next move over any day, the same one too, shows it.
     void HideDayTip();
     void UpdateYearLabel();
     void UpdateScheduleNote();
+    void MakeFonts();
+    RECT YearLabelRect() const;
+    RECT SiteButtonRect() const;
 
     fw::CFont dayNumberFont;
     fw::CFont starFont;
@@ -126,6 +135,9 @@ protected:
     // The same faces narrower, for labels too wide for their cell.
     fw::CFont lunarNarrowFont;
     fw::CFont lunarBoldNarrowFont;
+    // The weekday names' font where the view's DPI is not the system's (the
+    // stock system font is made for the system's).
+    fw::CFont weekdayFont;
     std::unique_ptr<CDayTipDlg> tipPopup;
     CLabelWnd yearLabel;
     CLabelWnd scheduleNote;  // "2027年调休未公布", where the strip has room

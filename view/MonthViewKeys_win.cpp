@@ -3,6 +3,7 @@
 // screen readers.
 #include "view/GridAccessible.h"
 #include "view/MonthView.h"
+#include "view/DayTipPlacement.h"
 
 #include <optional>
 
@@ -28,9 +29,9 @@ bool ControlDown() { return ::GetKeyState(VK_CONTROL) < 0; }
 }  // namespace
 
 RECT CMonthView::DayCellRect(int day) const {
-    const GridPoint origin = GetCellOrigin(day);
-    // The origin is the grid line above the cell.
-    return {origin.x, origin.y + 1, origin.x + kCellWidth, origin.y + 1 + kCellHeight};
+    const int position = days[1].weekday + day - 1;
+    const GridRect cell = CellRect(position % kColumns, position / kColumns, scale);
+    return {cell.left, cell.top, cell.right, cell.bottom};
 }
 
 void CMonthView::FocusShownMonth() {
@@ -127,8 +128,8 @@ LRESULT CMonthView::OnFocusChange(WPARAM, LPARAM) {
 void CMonthView::ShowKeyTip() {
     if (focusDay < 1 || focusDay > dayCount) return;
     const RECT cell = DayCellRect(focusDay);
-    // The tip's top sits 12 pixels below the point it is given: the cell's foot.
-    ShowDayTip(focusDay, POINT{(cell.left + cell.right) / 2, cell.bottom - 12});
+    // The tip's top sits the pointer gap below the point it is given: the cell's foot.
+    ShowDayTip(focusDay, POINT{(cell.left + cell.right) / 2, cell.bottom - scale(kTipPointerGap)});
     keyTipShown = true;
     ::GetCursorPos(&keyTipPointer);
 }

@@ -12,7 +12,7 @@ void CMonthView::DrawDayOffMark(HDC dc, int day, int x, int y) {
     const char* text = lunar::DayOffMarkText(mark);
     const fw::SelectGuard font(dc, dayOffMarkFont.get());
     ::SetTextColor(dc, mark == lunar::DayOffMark::Off ? dayOffColor : makeUpWorkColor);
-    ::TextOutA(dc, x + kDayOffMarkLeft, y + kDayOffMarkTop, text, static_cast<int>(std::strlen(text)));
+    ::TextOutA(dc, x + scale(kDayOffMarkLeft), y + scale(kDayOffMarkTop), text, static_cast<int>(std::strlen(text)));
 }
 
 }  // namespace view

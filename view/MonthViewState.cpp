@@ -59,9 +59,9 @@ bool MonthViewState::MarkedMonthShown() const { return year == markYear && month
 
 bool MonthViewState::TodayButtonWanted() const { return markDay != 0 && !MarkedMonthShown(); }
 
-GridPoint MonthViewState::GetCellOrigin(int day) const { return CellOrigin(days[1].weekday, day); }
+GridPoint MonthViewState::GetCellOrigin(int day) const { return CellOrigin(days[1].weekday, day, scale); }
 
-int MonthViewState::HitTest(GridPoint pt) const { return HitTestDay(days[1].weekday, dayCount, pt); }
+int MonthViewState::HitTest(GridPoint pt) const { return HitTestDay(days[1].weekday, dayCount, pt, scale); }
 
 const notes::CNoteStore& MonthViewState::LunarStoreOf(int day) const {
     const int lunarMonth = days[day].lunar.month;

@@ -52,6 +52,7 @@ public:
     // lies in the navigable range) and another month is shown.
     bool TodayButtonWanted() const;
 
+    // In client pixels at `scale`, the view's DPI.
     GridPoint GetCellOrigin(int day) const;
     // The day under a client point, 0 for none.
     int HitTest(GridPoint pt) const;
@@ -92,7 +93,8 @@ public:
 
     int year = 0;
     int month = 0;
-    int activeDay = 0;  // day under the pointer or last clicked; 0 = none
+    int activeDay = 0;     // day under the pointer or last clicked; 0 = none
+    base::DpiScale scale;  // the view's DPI: its client pixels per design pixel
     int markYear = 0;
     int markMonth = 0;
     int markDay = 0;

@@ -1,5 +1,6 @@
 #include "view/MonthView.h"
 
+#include "framework/Dpi.h"
 #include "framework/Shell.h"
 #include "framework/WinApp.h"
 #include "view/DayTipText.h"
@@ -26,9 +27,8 @@ constexpr COLORREF kScheduleNoteColor = RGB(100, 100, 100);
 constexpr int kStripPointSize = 110;
 constexpr char kStripFace[] = "宋体";
 
-// The average character width of the narrow label fonts: five characters
-// of a lunar month's name fit a cell.
-constexpr int kNarrowLabelCharWidth = 5;
+// The marked day's tip shows this far below its cell's origin.
+constexpr int kTodayTipDrop = 12;
 
 // The view's own client point in grid terms.
 GridPoint ToGrid(POINT point) { return {point.x, point.y}; }
@@ -70,32 +70,68 @@ BOOL CMonthView::Create(const RECT& rect, fw::CWnd* parent, UINT id, MonthViewOw
     const char* className = RegisterWndClass(0, ::LoadCursor(nullptr, IDC_ARROW));
     if (!CreateEx(0, className, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, rect, parent ? parent->hwnd() : nullptr, id)) return FALSE;
     owner = viewOwner;
+    scale = fw::ScaleOf(hwnd_);
+    MakeFonts();
 
-    dayNumberFont.CreateFont(17, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "Arial Black");
-    lunarFont.CreateFont(14, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
-    lunarBoldFont.CreateFont(14, 0, 0, 0, 700, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
-    lunarNarrowFont.CreateFont(14, kNarrowLabelCharWidth, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
-    lunarBoldNarrowFont.CreateFont(14, kNarrowLabelCharWidth, 0, 0, 700, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
-    starFont.CreateFont(19, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "宋体");
-    dayOffMarkFont.CreateFont(kDayOffMarkSize, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, NONANTIALIASED_QUALITY, 0, "宋体");
-
-    // In the view's own client coordinates: the strip is its last rows.
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-    const int stripTop = height - kStripHeight;
-    const int buttonLeft = width - kStripRightPart + kSiteButtonOffset;
-    yearLabel.Create({0, stripTop, width - kStripRightPart, height}, this, static_cast<UINT>(-1), stripBackColor,
-                     kStripTextColor, kStripPointSize, kStripFace);
-    siteButton.Create({buttonLeft, stripTop, buttonLeft + kSiteButtonWidth, height}, this, kSiteButtonId,
-                      stripBackColor, kStripTextColor, kStripPointSize, kStripFace);
-    scheduleNote.Create({0, stripTop + kScheduleNoteTop, buttonLeft, height}, this, static_cast<UINT>(-1), stripBackColor,
-                        kScheduleNoteColor, kScheduleNotePointSize, kStripFace);
+    yearLabel.Create(YearLabelRect(), this, static_cast<UINT>(-1), stripBackColor, kStripTextColor, kStripPointSize,
+                     kStripFace);
+    siteButton.Create(SiteButtonRect(), this, kSiteButtonId, stripBackColor, kStripTextColor, kStripPointSize,
+                      kStripFace);
+    const RECT site = SiteButtonRect();
+    scheduleNote.Create({0, StripTop(scale) + scale(kScheduleNoteTop), site.left, ViewSize(scale).y}, this,
+                        static_cast<UINT>(-1), stripBackColor, kScheduleNoteColor, kScheduleNotePointSize, kStripFace);
 
     tipPopup = std::make_unique<CDayTipDlg>();
     if (!tipLater) CreateTipPopup();
 
     siteButton.SetText("Morvane", TRUE);
     return TRUE;
+}
+
+void CMonthView::MakeFonts() {
+    const int narrow = NarrowLabelCharWidth(scale);
+    dayNumberFont.CreateFont(scale(kDayNumberFontHeight), 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "Arial Black");
+    lunarFont.CreateFont(scale(kLunarFontHeight), 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
+    lunarBoldFont.CreateFont(scale(kLunarFontHeight), 0, 0, 0, 700, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
+    lunarNarrowFont.CreateFont(scale(kLunarFontHeight), narrow, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
+    lunarBoldNarrowFont.CreateFont(scale(kLunarFontHeight), narrow, 0, 0, 700, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
+    starFont.CreateFont(scale(kStarFontHeight), 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "宋体");
+    dayOffMarkFont.CreateFont(scale(kDayOffMarkSize), 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, NONANTIALIASED_QUALITY, 0,
+                              "宋体");
+    // The weekday names keep the system font, which is made for the
+    // system's DPI: at another DPI they get the same face scaled.
+    weekdayFont = fw::CFont{};
+    const int systemDpi = fw::WindowDpi(nullptr);
+    if (scale.dpi == systemDpi) return;
+    LOGFONTA system{};
+    if (::GetObjectA(::GetStockObject(SYSTEM_FONT), sizeof system, &system) == 0) return;
+    weekdayFont.CreateFont(::MulDiv(system.lfHeight, scale.dpi, systemDpi),
+                           ::MulDiv(system.lfWidth, scale.dpi, systemDpi), 0, 0, system.lfWeight, 0, 0, 0,
+                           system.lfCharSet, 0, 0, 0, system.lfPitchAndFamily, system.lfFaceName);
+}
+
+RECT CMonthView::YearLabelRect() const {
+    // In the view's own client coordinates: the strip is its last rows.
+    const GridPoint size = ViewSize(scale);
+    return {0, StripTop(scale), size.x - scale(kStripRightPart), size.y};
+}
+
+RECT CMonthView::SiteButtonRect() const {
+    const GridPoint size = ViewSize(scale);
+    const int left = size.x - scale(kStripRightPart) + scale(kSiteButtonOffset);
+    return {left, StripTop(scale), left + scale(kSiteButtonWidth), size.y};
+}
+
+void CMonthView::Rescale(const RECT& rect, int dpi) {
+    scale = {dpi};
+    MakeFonts();
+    ::MoveWindow(hwnd_, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, FALSE);
+    yearLabel.Rescale(YearLabelRect(), dpi);
+    siteButton.Rescale(SiteButtonRect(), dpi);
+    scheduleNote.Rescale(RECT{0, StripTop(scale) + scale(kScheduleNoteTop), SiteButtonRect().left, ViewSize(scale).y},
+                         dpi);
+    UpdateScheduleNote();
+    ::InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
 BOOL CMonthView::SetMonth(int y, int m, int mark) {
@@ -137,10 +173,10 @@ void CMonthView::UpdateScheduleNote() {
     ::MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&button), 2);
     ::GetClientRect(hwnd_, &client);
     const std::optional<ScheduleNotePlace> place =
-        PlaceScheduleNote(title.right, button.left, button.right, client.right, wholeWidth, shortWidth);
+        PlaceScheduleNote(title.right, button.left, button.right, client.right, wholeWidth, shortWidth, scale);
     if (!place) return;
     scheduleNote.SetText(place->shortText ? shortNote : whole, FALSE);
-    scheduleNote.MoveTo(place->left, client.bottom - kStripHeight + kScheduleNoteTop);
+    scheduleNote.MoveTo(place->left, StripTop(scale) + scale(kScheduleNoteTop));
     ::ShowWindow(scheduleNote.hwnd(), SW_SHOWNA);
 }
 
@@ -187,8 +223,9 @@ void CMonthView::OnPaint() {
     // Whatever fonts the pass selects, the DC ends with the one it had.
     const fw::SelectGuard initialFont(dc, ::GetStockObject(SYSTEM_FONT));
 
-    fw::FillSolidRect(dc, {client.left, client.top, client.right, client.bottom - kStripHeight}, gridLineColor);
-    fw::FillSolidRect(dc, {client.left, client.bottom - kStripHeight, client.right, client.bottom}, stripBackColor);
+    const int stripTop = client.bottom - scale(kStripHeight);
+    fw::FillSolidRect(dc, {client.left, client.top, client.right, stripTop}, gridLineColor);
+    fw::FillSolidRect(dc, {client.left, stripTop, client.right, client.bottom}, stripBackColor);
     ::SetBkMode(dc, TRANSPARENT);
     DrawHeader(dc);
     DrawGrid(dc);
@@ -198,22 +235,23 @@ void CMonthView::OnPaint() {
 }
 
 void CMonthView::DrawHeader(HDC dc) {
-    fw::FillSolidRect(dc, {0, 0, kViewWidth, kHeaderHeight}, headerBackColor);
+    fw::FillSolidRect(dc, {0, 0, ViewSize(scale).x, scale(kHeaderHeight)}, headerBackColor);
     ::SetTextColor(dc, headerTextColor);
     // Every name in the DC's initial font, whichever weekdays carry a "●".
-    const HGDIOBJ nameFont = ::GetStockObject(SYSTEM_FONT);
+    const HGDIOBJ nameFont = weekdayFont ? weekdayFont.get() : ::GetStockObject(SYSTEM_FONT);
+    const int top = scale(kWeekdayTextTop);
     for (int weekday = 0; weekday < kColumns; ++weekday) {
-        const int left = kColumnPitch * weekday;
+        const int left = CellRect(weekday, 0, scale).left;
         const notes::NoteSlot& weekly = weeklyNotes.Slot(weekday);
         if (weekly.CarriesNote()) {
             ::SelectObject(dc, lunarBoldFont.get());
             ::SetTextColor(dc, NoteColourOf(weekly, notes::NoteKind::Weekly));
-            PutText(dc, left + 2, 2, kWeeklyMarker);
+            PutText(dc, left + scale(kWeeklyDotLeft), top, kWeeklyMarker);
         }
         ::SetBkMode(dc, TRANSPARENT);
         ::SetTextColor(dc, HeaderNameColour(weekday));
         ::SelectObject(dc, nameFont);
-        PutText(dc, left + 10, 2, lunar::WeekdayName(weekday));
+        PutText(dc, left + scale(kWeekdayNameLeft), top, lunar::WeekdayName(weekday));
     }
 }
 
@@ -222,10 +260,10 @@ void CMonthView::DrawGrid(HDC dc) {
     int day = 1;
     for (int row = 0; row < kRows; ++row) {
         for (int column = 0; column < kColumns; ++column) {
-            const GridRect cell = CellRect(column, row);
+            const GridRect cell = CellRect(column, row, scale);
             fw::FillSolidRect(dc, {cell.left, cell.top, cell.right, cell.bottom}, cellBackColor);
             if ((column >= firstWeekday || row > 0) && day <= dayCount) {
-                DrawDayCell(dc, day, cell.left, cell.top);
+                DrawDayCell(dc, day, cell);
                 DrawDayOffMark(dc, day, cell.left, cell.top);
                 ++day;
             }
@@ -233,55 +271,58 @@ void CMonthView::DrawGrid(HDC dc) {
     }
 
     if (!MarkedMonthShown() || markDay < 1 || markDay > dayCount) return;
-    const GridRect ring = MarkRing(GetCellOrigin(markDay));
+    const GridRect ring = MarkRing(GetCellOrigin(markDay), scale);
     fw::CPen pen;
-    if (!pen.CreatePen(PS_DOT, 2, markColor)) return;
+    if (!pen.CreatePen(PS_DOT, scale(kRingPenWidth), markColor)) return;
     const fw::SelectGuard penSelected(dc, pen.get());
     const fw::SelectGuard hollow(dc, ::GetStockObject(NULL_BRUSH));
     ::Ellipse(dc, ring.left, ring.top, ring.right, ring.bottom);
 }
 
-void CMonthView::DrawDayCell(HDC dc, int day, int x, int y) {
+void CMonthView::DrawDayCell(HDC dc, int day, const GridRect& cell) {
+    const int x = cell.left;
+    const int y = cell.top;
     char number[8];
     std::snprintf(number, sizeof number, "%2d", day);
 
     const notes::NoteSlot& oneOff = dayNotes.Slot(day);
     if (oneOff.CarriesNote())
-        fw::FillSolidRect(dc, {x, y, x + kCellWidth, y + kCellHeight}, NoteColourOf(oneOff, notes::NoteKind::OneOff));
+        fw::FillSolidRect(dc, {cell.left, cell.top, cell.right, cell.bottom},
+                          NoteColourOf(oneOff, notes::NoteKind::OneOff));
     const notes::NoteSlot& weekly = weeklyNotes.Slot(days[day].weekday);
     if (weekly.CarriesNote()) {
         ::SelectObject(dc, lunarBoldFont.get());
         ::SetTextColor(dc, NoteColourOf(weekly, notes::NoteKind::Weekly));
-        PutText(dc, x + 2, y, kWeeklyMarker);
+        PutText(dc, x + scale(kWeeklyDotLeft), y, kWeeklyMarker);
     }
     const notes::NoteSlot& gregorianYearly = gregorianYearlyNotes.Slot(day);
     if (gregorianYearly.CarriesNote()) {
         ::SelectObject(dc, starFont.get());
         ::SetTextColor(dc, NoteColourOf(gregorianYearly, notes::NoteKind::GregorianYearly));
-        PutText(dc, x - 1, y + 15, kYearlyMarker);
+        PutText(dc, x + scale(kGregorianStarLeft), y + scale(kStarTop), kYearlyMarker);
     }
     const notes::NoteSlot& lunarYearly = LunarYearlySlot(day);
     if (lunarYearly.CarriesNote()) {
         ::SelectObject(dc, starFont.get());
         ::SetTextColor(dc, NoteColourOf(lunarYearly, notes::NoteKind::LunarYearly));
-        PutText(dc, x + 34, y + 15, kYearlyMarker);
+        PutText(dc, x + scale(kLunarStarLeft), y + scale(kStarTop), kYearlyMarker);
     }
 
     ::SetTextColor(dc, DayTextColour(day));
     ::SelectObject(dc, dayNumberFont.get());
-    PutText(dc, x + 10, y + 2, number);
+    PutText(dc, x + scale(kDayNumberLeft), y + scale(kDayNumberTop), number);
     const bool bold = days[day].monthNameShown;
     const char* label = days[day].label;
     ::SelectObject(dc, bold ? lunarBoldFont.get() : lunarFont.get());
     const int width = TextWidth(dc, label);
     int narrowWidth = width;
-    if (width > kCellWidth) {
+    if (width > scale(kCellWidth)) {
         ::SelectObject(dc, bold ? lunarBoldNarrowFont.get() : lunarNarrowFont.get());
         narrowWidth = TextWidth(dc, label);
     }
-    const DayLabelPlacement placed = PlaceDayLabel(width, narrowWidth);
+    const DayLabelPlacement placed = PlaceDayLabel(width, narrowWidth, scale);
     if (placed.font == DayLabelFont::Regular) ::SelectObject(dc, bold ? lunarBoldFont.get() : lunarFont.get());
-    PutText(dc, x + placed.offset, y + 17, label);
+    PutText(dc, x + placed.offset, y + scale(kDayLabelTop), label);
 }
 
 void CMonthView::OnMouseMove(UINT, POINT point) {
@@ -324,6 +365,7 @@ void CMonthView::ShowDayTip(int day, POINT clientPoint) {
         return;
     }
     CreateTipPopup();
+    tipPopup->UseDpi(scale.dpi);
     tipPopup->ShowText(std::move(text), length, screenPoint);
     // Never takes the focus: typing elsewhere goes on while the tip shows.
     ::ShowWindow(tipPopup->hwnd(), SW_SHOWNOACTIVATE);
@@ -336,15 +378,15 @@ void CMonthView::CreateTipPopup() {
 void CMonthView::ShowTodayTip() {
     if (!MarkedMonthShown() || markDay < 1 || markDay > dayCount) return;
     const GridPoint origin = GetCellOrigin(markDay);
-    ShowDayTip(markDay, POINT{origin.x, origin.y + 12});
+    ShowDayTip(markDay, POINT{origin.x, origin.y + scale(kTodayTipDrop)});
 }
 
 void CMonthView::OnLButtonUp(UINT, POINT point) {
     const int day = HitTest(ToGrid(point));
     if (day != 0)
         RunDayEditor(day);
-    else if (InHeaderBand(ToGrid(point)))
-        RunWeeklyEditor(HeaderColumn(point.x));
+    else if (InHeaderBand(ToGrid(point), scale))
+        RunWeeklyEditor(HeaderColumn(point.x, scale));
     Default();
 }
 

@@ -1,5 +1,6 @@
 #include "view/NoteEditorParts.h"
 
+#include "framework/Gdi.h"
 #include "view/DayAccessibleText.h"
 
 #include <algorithm>
@@ -12,6 +13,28 @@ constexpr char kColourButtonText[] = "■";
 constexpr char kColourButtonFace[] = "楷体_gb2312";
 
 }  // namespace
+
+void ScaleEditor(fw::CDialog& editor, base::DpiScale scale) {
+    editor.ScaleToDialogUnit(EditorPixelsPerDialogUnit(scale));
+}
+
+int EditorTextWidth(fw::CDialog& editor, const std::string& text, HFONT font) {
+    const fw::CClientDC dc(editor.hwnd());
+    const fw::SelectGuard selected(dc.get(), font);
+    SIZE size{};
+    ::GetTextExtentPoint32A(dc.get(), text.data(), static_cast<int>(text.size()), &size);
+    return size.cx;
+}
+
+void CreateEditorRow(fw::CStatic& label, const std::string& text, UINT labelId, CHoverButton& button, UINT buttonId,
+                     COLORREF colour, notes::NoteKind kind, int pointSize, const EditorRowDesign& design,
+                     fw::CDialog& editor, HFONT font, base::DpiScale scale) {
+    const EditorRow row = PlaceEditorRow(design, EditorTextWidth(editor, text, font), scale);
+    CreateEditorLabel(label, text, {row.label.left, row.label.top, row.label.right, row.label.bottom}, editor, labelId,
+                      font);
+    CreateColourButton(button, {row.button.left, row.button.top, row.button.right, row.button.bottom}, editor, buttonId,
+                       colour, pointSize, kind);
+}
 
 void CreateEditorLabel(fw::CStatic& label, const std::string& text, const RECT& rect, fw::CDialog& editor, UINT id,
                        HFONT font) {

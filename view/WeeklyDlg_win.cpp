@@ -19,7 +19,6 @@ CWeeklyDlg::CWeeklyDlg(CMonthView& monthView) : fw::CDialog(IDD_WEEKLY, &monthVi
     const notes::NoteSlot& weekly = view.weeklyNotes.Slot(view.weekdayIndex);
     weeklyText = weekly.Text() ? std::string(weekly.Text(), weekly.Length()) : "";
     weeklyColour = weekly.ColourWord();
-    labelFont.CreatePointFont(kLabelPointSize, kLabelFace);
 }
 
 const fw::MessageMap* CWeeklyDlg::GetThisMessageMap() {
@@ -35,13 +34,14 @@ void CWeeklyDlg::DoDataExchange(fw::CDataExchange& dx) { fw::DDX_Text(dx, IDC_WE
 
 BOOL CWeeklyDlg::OnInitDialog() {
     fw::CDialog::OnInitDialog();
-    ScaleToDialogUnit(kEditorPixelsPerDialogUnit);
+    // Opened at the DPI the view was last laid out at.
+    const base::DpiScale scale = view.scale;
+    labelFont.CreatePointFont(kLabelPointSize, kLabelFace, scale.dpi);
+    ScaleEditor(*this, scale);
     // A static control that is never addressed.
-    CreateEditorLabel(label, WeeklyLabel(view.weekdayIndex), {20, 10, 80, 30}, *this, static_cast<UINT>(-1),
-                      labelFont.get());
-    CreateColourButton(colourButton, {80, 10, 105, 30}, *this, kWeeklyColourId,
-                       notes::NoteColour(weeklyColour, notes::NoteKind::Weekly), kColourButtonPointSize,
-                       notes::NoteKind::Weekly);
+    CreateEditorRow(label, WeeklyLabel(view.weekdayIndex), static_cast<UINT>(-1), colourButton, kWeeklyColourId,
+                    notes::NoteColour(weeklyColour, notes::NoteKind::Weekly), notes::NoteKind::Weekly,
+                    kColourButtonPointSize, kWeeklyRow, *this, labelFont.get(), scale);
     // Typing goes straight into the note.
     ::SetFocus(GetDlgItem(IDC_WEEKLY_EDIT));
     return FALSE;

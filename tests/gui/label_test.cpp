@@ -1,5 +1,6 @@
 // The self-drawn label: fitting to its text, showing, "&" handling, and
 // leaving no window or GDI object behind.
+#include "framework/Dpi.h"
 #include "framework/LiveCounts.h"
 #include "tests/gui/GuiHarness.h"
 #include "view/LabelWnd.h"
@@ -16,7 +17,7 @@ constexpr COLORREF kText = RGB(0, 0, 0);
 
 SIZE FittedSize(view::CLabelWnd& label, const char* text) {
     fw::CFont font;
-    font.CreatePointFont(110, "宋体");
+    font.CreatePointFont(110, "宋体", fw::WindowDpi(label.hwnd()));
     const fw::CClientDC dc(label.hwnd());
     const fw::SelectGuard selected(dc.get(), font.get());
     return view::MeasureText(dc.get(), text);

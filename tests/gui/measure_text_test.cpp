@@ -1,5 +1,6 @@
 // MeasureText: the widest "\r\n"-separated line, and as many "a"-heights
 // as there are lines.
+#include "framework/Dpi.h"
 #include "framework/Gdi.h"
 #include "view/LabelWnd.h"
 
@@ -15,7 +16,7 @@ SIZE Extent(HDC dc, const char* text) {
 
 TEST(MeasureText, WidestLineAndLineCount) {
     fw::CFont font;
-    ASSERT_TRUE(font.CreatePointFont(110, "宋体"));
+    ASSERT_TRUE(font.CreatePointFont(110, "宋体", fw::WindowDpi(nullptr)));
     const fw::CClientDC dc(nullptr);
     const fw::SelectGuard selected(dc.get(), font.get());
     const LONG lineHeight = Extent(dc.get(), "a").cy;

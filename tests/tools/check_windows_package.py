@@ -29,7 +29,7 @@ assert {key[11:] for key in xml if key.startswith("supportedOS")} == {
     "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}", "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}",
     "{1f676c76-80e1-4239-95bb-83d0f6d0da78}", "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"}  # Windows 7 to 11
 assert xml["requestedExecutionLevel"].get("level") == "asInvoker"
-assert (xml["dpiAware"].text, xml["dpiAwareness"].text) == ("false", "unaware")
+assert (xml["dpiAware"].text, xml["dpiAwareness"].text) == ("true/pm", "PerMonitorV2, PerMonitor")
 
 (info,) = resources(exe, 16)
 major, minor, patch = map(int, version.split("."))

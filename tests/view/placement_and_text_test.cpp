@@ -27,6 +27,9 @@ TEST(DayTipPlacement, BelowThePointerAboveItAtTheFootAndInsideTheWorkArea) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(view::PlaceDayTip(c.x, c.y, c.width, c.height, area), c.placed) << c.x << "," << c.y;
+    // At 150 % the gap to the pointer is 18 pixels, below it and above it.
+    EXPECT_EQ(view::PlaceDayTip(500, 300, 120, 24, area, {144}), (ScreenRect{443, 318, 563, 342}));
+    EXPECT_EQ(view::PlaceDayTip(500, 760, 120, 24, area, {144}), (ScreenRect{443, 718, 563, 742}));
 }
 
 TEST(DayLabelFit, FittingLabelsStayWiderOnesMoveLeftOrNarrow) {

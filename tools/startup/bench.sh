@@ -4,7 +4,8 @@
 set -eu
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 win="$root/build/win"
-export VELTRANO_WINEPREFIX="$root/build/wineprefix-bench"
+# VELTRANO_LOGPIXELS=144 measures on a 144-DPI screen, in a prefix of its own.
+export VELTRANO_WINEPREFIX="$root/build/wineprefix-bench${VELTRANO_LOGPIXELS:+-dpi$VELTRANO_LOGPIXELS}"
 runs="${1:-11}"
 
 "$root/tools/with-xvfb.sh" bash -c '

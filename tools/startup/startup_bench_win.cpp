@@ -44,7 +44,18 @@ struct Probe {
 };
 
 constexpr Probe kStripProbe{2, 2, kStripColour};
+// In design pixels (96 DPI): the calendar draws it at its DPI.
 constexpr Probe kWeekdayBandProbe{360, 23, RGB(72, 61, 139)};
+
+// The probe where a window drawn at the screen's DPI shows it; this program
+// reads the screen in its true pixels.
+Probe AtScreenDpi(Probe probe) {
+    SetProcessDPIAware();
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    return {MulDiv(probe.x, dpi, 96), MulDiv(probe.y, dpi, 96), probe.colour};
+}
 
 bool Shows(const char* title, const Probe* probes, int count) {
     HWND window = FindWindowA(nullptr, title);
@@ -112,7 +123,7 @@ int main(int argc, char** argv) {
     const int runs = argc > 4 ? std::max(1, std::atoi(argv[4])) : 11;
     // The order within a round turns with each round, so that none of them
     // always runs just after the same neighbour.
-    Program programs[] = {{argv[1], "ri2.23", {kStripProbe, kWeekdayBandProbe}, {}, {}},
+    Program programs[] = {{argv[1], "ri2.23", {kStripProbe, AtScreenDpi(kWeekdayBandProbe)}, {}, {}},
                           {argv[2], "StartupFloor", {kStripProbe}, {}, {}},
                           {argv[3], "StartupBaseline", {kStripProbe}, {}, {}}};
     constexpr int kPrograms = 3;
