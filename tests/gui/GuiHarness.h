@@ -26,6 +26,11 @@ void ReleaseLeft(HWND window, POINT client);
 // release of `virtualKey`, with Ctrl held around it when `control`. Does
 // not pump: a key that opens a modal loop runs it in the caller's pump.
 void KeyInput(WORD virtualKey, bool control = false);
+// KeyInput, then `pump` until one of this thread's message loops (a modal
+// one too) has taken the key's release from the queue, for at most
+// `limitMs`: on a busy display real input can arrive after the queue went
+// quiet, and would otherwise reach a later step of the test.
+void PressKey(WORD virtualKey, bool control, const std::function<void()>& pump, int limitMs = 5000);
 
 // The client area as drawn, one 0x00BBGGRR value a pixel.
 class Pixels {

@@ -71,6 +71,34 @@ void KeyInput(WORD virtualKey, bool control) {
     ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
+namespace {
+
+WORD watchedKey = 0;
+bool watchedKeyReleased = false;
+
+LRESULT CALLBACK WatchKeys(int code, WPARAM key, LPARAM flags) {
+    // Bit 31: the key goes up. HC_ACTION: the message leaves the queue.
+    if (code == HC_ACTION && key == watchedKey && (flags & 0x80000000) != 0) watchedKeyReleased = true;
+    return ::CallNextHookEx(nullptr, code, key, flags);
+}
+
+}  // namespace
+
+void PressKey(WORD virtualKey, bool control, const std::function<void()>& pump, int limitMs) {
+    watchedKey = virtualKey;
+    watchedKeyReleased = false;
+    const HHOOK hook = ::SetWindowsHookExA(WH_KEYBOARD, WatchKeys, nullptr, ::GetCurrentThreadId());
+    KeyInput(virtualKey, control);
+    const DWORD start = ::GetTickCount();
+    while (!watchedKeyReleased && ::GetTickCount() - start < static_cast<DWORD>(limitMs)) {
+        pump();
+        if (!watchedKeyReleased) ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+    if (hook) ::UnhookWindowsHookEx(hook);
+    watchedKey = 0;
+    pump();
+}
+
 void ReleaseLeft(HWND window, POINT client) { ::SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(client.x, client.y)); }
 
 Pixels Pixels::Of(HWND window) {

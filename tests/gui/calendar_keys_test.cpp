@@ -30,8 +30,7 @@ protected:
         }
     }
     void Key(WORD key) {
-        gui_test::KeyInput(key);
-        Pump();
+        gui_test::PressKey(key, false, [this] { Pump(); });
     }
     // The control with the focus; a picker for its edit field.
     HWND Focused() const {

@@ -48,8 +48,7 @@ struct KeysFixture {
         gui_test::PumpUntilIdle();
     }
     void Key(WORD key, bool control = false) {
-        gui_test::KeyInput(key, control);
-        gui_test::PumpUntilIdle();
+        gui_test::PressKey(key, control, [] { gui_test::PumpUntilIdle(); });
     }
     int Focus() const { return view.year * 10000 + view.month * 100 + view.FocusDay(); }
     // Pixels off the cell colour down the left edge of a day's cell, where
