@@ -10,11 +10,6 @@ namespace {
 
 bool IsGbkTrail(unsigned char byte) { return byte >= 0x40 && byte <= 0xFE && byte != 0x7F; }
 
-std::string_view WithoutTrailingLineBreaks(std::string_view text) {
-    while (!text.empty() && (text.back() == '\r' || text.back() == '\n')) text.remove_suffix(1);
-    return text;
-}
-
 // Lengths at which the text may be cut, shortest first, excluding 0 and the
 // whole text: a double-byte character is never split.
 std::vector<std::size_t> CutPoints(std::string_view text) {
@@ -30,6 +25,15 @@ std::vector<std::size_t> CutPoints(std::string_view text) {
 
 }  // namespace
 
+std::string OneLineTitle(std::string_view gbkTitle) {
+    std::string line;
+    for (const char c : gbkTitle.substr(0, gbkTitle.find_first_of("\r\n"))) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte != 0x7F) line += c;
+    }
+    return line;
+}
+
 std::string EscapeMnemonics(std::string_view text) {
     std::string escaped;
     escaped.reserve(text.size());
@@ -42,7 +46,8 @@ std::string EscapeMnemonics(std::string_view text) {
 
 std::string FitWithEllipsis(std::string_view gbkTitle, int maxWidth,
                             const std::function<int(std::string_view)>& measure) {
-    const std::string_view title = WithoutTrailingLineBreaks(gbkTitle);
+    const std::string line = OneLineTitle(gbkTitle);
+    const std::string_view title = line;
     if (measure(title) <= maxWidth) return std::string(title);
 
     const auto withEllipsis = [&](std::size_t length) { return std::string(title.substr(0, length)) + kEllipsis; };

@@ -1,5 +1,5 @@
-// The headline title as the bottom strip shows it: "&" shown as it is, and
-// cut with "..." so that it never covers the button beside it.
+// The headline title as the bottom strip shows it: one line, "&" shown as it
+// is, and cut with "..." so that it never covers the button beside it.
 #pragma once
 
 #include <functional>
@@ -13,7 +13,12 @@ inline constexpr char kEllipsis[] = "...";
 // The strip's label draws "&" as a mnemonic prefix; "&&" shows one "&".
 std::string EscapeMnemonics(std::string_view text);
 
-// The GBK title without its trailing CR and LF: whole when `measure` says it
+// A title is one line: it ends at its first CR or LF, and its other control
+// characters (TAB, DEL, ...) are left out, since the label would draw them
+// as boxes or breaks. No GBK trail byte is a control character.
+std::string OneLineTitle(std::string_view gbkTitle);
+
+// The GBK title as one line (OneLineTitle): whole when `measure` says it
 // fits `maxWidth`, else the longest prefix followed by "..." that fits,
 // never ending inside a double-byte character; empty when not even "..."
 // fits. `measure` gives the drawn width of a text as shown (unescaped).

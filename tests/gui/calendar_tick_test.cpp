@@ -244,6 +244,13 @@ TEST_F(Ticking, HeadlineStrip) {
     EXPECT_EQ(window->HeadlineLabel().Text() + window->NextArticleButton().Text(), "今日要闻下一篇");
     EXPECT_TRUE(::IsWindowVisible(window->HeadlineLabel().hwnd()) &&
                 ::IsWindowVisible(window->NextArticleButton().hwnd()));
+    const LONG oneLine = gui_test::WindowRectOf(window->HeadlineLabel().hwnd()).bottom -
+                         gui_test::WindowRectOf(window->HeadlineLabel().hwnd()).top;
+    FetchFrom("*http://news.example/1\t今日\r要闻\n更多\r\n");
+    const RECT label = gui_test::WindowRectOf(window->HeadlineLabel().hwnd());
+    EXPECT_EQ(window->HeadlineLabel().Text(), "今日") << "a title ends at its first line break";
+    EXPECT_EQ(label.bottom - label.top, oneLine) << "one line high";
+    FetchFrom("*http://news.example/1\t今日要闻\r\n");
     FetchFrom("no headline today");
     EXPECT_EQ(window->HeadlineLabel().Text(), "今日要闻") << "a body without \"*\" keeps the old one";
     FetchFrom("*http://a.example/\tR&D 周报" + std::string(60, 'W'));
