@@ -2,7 +2,7 @@
 // the pointer is over it, and a left-button release on it posts
 // WM_HOVERBUTTON_CLICK (wParam = its id, lParam = 0) to its parent. The
 // colour goes also when the pointer leaves straight onto another program's
-// window, which sends us no move.
+// window, which sends us no move, or when a window comes over the button.
 #pragma once
 
 #include "view/LabelWnd.h"
@@ -39,7 +39,10 @@ protected:
     void OnLButtonUp(UINT flags, POINT point);
     void OnTimer(UINT_PTR timerId);
 
+    // The pointer (now, or at a screen point) is over the button: the window
+    // under it is the button.
     bool PointerOver() const;
+    bool PointerOver(POINT screen) const;
     void EndHover();
 
     bool hovering = false;
