@@ -25,6 +25,12 @@ public:
     // the work area of the owner's monitor. The caller shows or hides it.
     void ShowText(std::unique_ptr<char[]> text, std::size_t length, POINT screenPoint);
 
+    // Shows the tip above the calendar and the memo pad, which may have come
+    // up over it while it was hidden (a shown pad, a closed editor handing
+    // the activation back), without taking the activation: typing elsewhere
+    // goes on while the tip shows.
+    void ShowOnTop();
+
     int TipWidth() const { return tipWidth; }
     int TipHeight() const { return tipHeight; }
 
