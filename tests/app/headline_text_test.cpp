@@ -46,3 +46,21 @@ TEST(MemoAutosave, WarnsOncePerRunOfFailures) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(MemoAutosave, TheSessionEndsOnlyWithTheMemoSaved) {
+    const struct {
+        bool unsaved, warningPending;
+        app::SessionEndAnswer answer;
+    } cases[] = {
+        {false, false, {true, false, false}},
+        {false, true, {true, false, false}},
+        {true, false, {false, true, true}},
+        {true, true, {false, true, false}},  // the next window asking: one warning
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(app::AnswerSessionEnd(c.unsaved, c.warningPending), c.answer) << c.unsaved << c.warningPending;
+}
+
+}  // namespace
