@@ -1,5 +1,6 @@
 // The one-second tick with a replaced clock, desktop embedding against
-// desktops made here, and the headline strip against loopback servers.
+// desktops made here (and the day tip on top of an embedded calendar), and
+// the headline strip against loopback servers.
 #include "app/CalendarApp.h"
 #include "app/DesktopHost.h"
 #include "app/ExitPromptDlg.h"
@@ -9,6 +10,8 @@
 #include "tests/gui/CalendarFixture.h"
 #include "tests/gui/GuiHarness.h"
 #include "tests/news/support/ScriptedServer.h"
+
+#include <thread>
 
 namespace {
 
@@ -40,6 +43,19 @@ struct FakeDesktop {
     const char* hostClass;
     HWND host, view;
 };
+
+// The window the user sees at a screen point. Asked from another thread,
+// since this thread's hit test looks through the tip to the grid under it.
+HWND SeenAt(POINT screen) {
+    HWND seen = nullptr;
+    std::thread([&] { seen = ::WindowFromPoint(screen); }).join();
+    return seen;
+}
+
+POINT CentreOf(HWND window) {
+    const RECT r = gui_test::WindowRectOf(window);
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
 
 class Ticking : public calendar_test::CalendarTest {
 protected:
@@ -231,6 +247,45 @@ TEST_F(Ticking, TheWindowComesBackWhenItsDesktopGoesAndEmbedsAgain) {
     EXPECT_FALSE(::IsWindow(windows[0]) || ::IsWindow(windows[1]));
     EXPECT_EQ(memoTexts, std::vector<std::string>{"unsaved"}) << "the new pad takes over the unsaved memo";
     desk.reset();
+}
+
+TEST_F(Ticking, TheTipShowsAboveTheCalendarAndTheMemoPad) {
+    FakeDesktop desktop("Progman");
+    Open();
+    Tick();
+    ASSERT_EQ(Parent(), desktop.view) << "in the desktop, as it runs";
+    view::CMonthView& grid = *window->MonthView();
+    grid.activeDay = 15;
+    ASSERT_TRUE(grid.ApplyDayNotes("交房租", 0, "", 0, "", 0));
+    const HWND tip = grid.TipPopup()->hwnd();
+    const auto tipSeen = [&] {
+        grid.ShowTodayTip();
+        gui_test::PumpUntilIdle();
+        const bool seen = ::IsWindowVisible(tip) && SeenAt(CentreOf(tip)) == tip;
+        ::ShowWindow(tip, SW_HIDE);
+        return seen;
+    };
+    EXPECT_TRUE(tipSeen()) << "at start";
+    window->ShowMemoPad();
+    gui_test::PumpUntilIdle();
+    EXPECT_TRUE(tipSeen()) << "with the pad shown";
+    ::SetActiveWindow(desktop.host);
+    EXPECT_TRUE(tipSeen()) << "the desktop active";
+    window->HideMemoPad();
+    EXPECT_TRUE(tipSeen()) << "after the pad was hidden";
+
+    bool edited = false;
+    gui_test::WhenDialogOpens([&](HWND) {
+        const HWND editor = calendar_test::DialogWith(IDC_ONE_OFF_EDIT);
+        if (editor) gui_test::PressButton(editor, IDCANCEL);
+        edited = editor != nullptr;
+        return edited;
+    });
+    const view::GridPoint day = grid.GetCellOrigin(15);
+    ::SendMessageA(grid.hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(day.x + 10, day.y + 10));
+    gui_test::PumpUntilIdle();
+    ASSERT_TRUE(edited);
+    EXPECT_TRUE(tipSeen()) << "after an editor closed";
 }
 
 std::vector<std::string> opened;

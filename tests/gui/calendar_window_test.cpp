@@ -1,4 +1,5 @@
-// The main window: start-up, navigation, the exit prompt and the memo pad.
+// The main window: start-up, placement and dragging, navigation, the exit
+// prompt, the memo pad and the end of the session.
 #include "app/ExitPromptDlg.h"
 #include "app/NotesFolder.h"
 #include "app/Settings.h"
@@ -11,7 +12,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
-#include <thread>
 
 namespace {
 
@@ -23,19 +23,6 @@ std::string Autostart() { return calendar_test::RegText(app::kAutostartKey, app:
 std::vector<LONG> Edges(HWND window) {
     const RECT r = gui_test::WindowRectOf(window);
     return {r.left, r.top, r.right, r.bottom};
-}
-
-// The window the user sees at a screen point. Asked from another thread,
-// since this thread's hit test looks through the tip to the grid under it.
-HWND SeenAt(POINT screen) {
-    HWND seen = nullptr;
-    std::thread([&] { seen = ::WindowFromPoint(screen); }).join();
-    return seen;
-}
-
-POINT CentreOf(HWND window) {
-    const RECT r = gui_test::WindowRectOf(window);
-    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
 class Calendar : public calendar_test::CalendarTest {
@@ -251,49 +238,6 @@ TEST_F(Calendar, MemoPad) {
     EXPECT_EQ(MemoFile(), "ab") << "tried again when the pad is hidden";
     EXPECT_TRUE(!::IsWindowVisible(window->MemoPad()->hwnd()) && ::IsWindowVisible(window->MemoTab()->hwnd()));
     EXPECT_EQ(Setting("MemoShow") + Setting("MemoX"), "0-20");
-}
-
-TEST_F(Calendar, TheTipShowsAboveTheCalendarAndTheMemoPad) {
-    Open();
-    view::CMonthView& grid = *window->MonthView();
-    grid.activeDay = 15;
-    ASSERT_TRUE(grid.ApplyDayNotes("交房租", 0, "", 0, "", 0));
-    const HWND tip = grid.TipPopup()->hwnd();
-    const auto tipSeen = [&] {
-        grid.ShowTodayTip();
-        gui_test::PumpUntilIdle();
-        const bool seen = ::IsWindowVisible(tip) && SeenAt(CentreOf(tip)) == tip;
-        ::ShowWindow(tip, SW_HIDE);
-        return seen;
-    };
-    EXPECT_TRUE(tipSeen()) << "at start";
-    window->ShowMemoPad();
-    gui_test::PumpUntilIdle();
-    // The pad is where the tip goes, so that it covers the tip if it can.
-    const RECT padRect = gui_test::WindowRectOf(window->MemoPad()->hwnd());
-    grid.ShowTodayTip();
-    const POINT tipCentre = CentreOf(tip);
-    ::ShowWindow(tip, SW_HIDE);
-    ::SetWindowPos(window->MemoPad()->hwnd(), nullptr, tipCentre.x - 20, tipCentre.y - 20, 0, 0,
-                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    EXPECT_TRUE(tipSeen()) << "over the shown pad";
-    ::SetActiveWindow(window->hwnd());
-    EXPECT_TRUE(tipSeen()) << "the calendar active again";
-    window->HideMemoPad();
-    EXPECT_TRUE(tipSeen()) << "after the pad was hidden";
-    ::SetWindowPos(window->MemoPad()->hwnd(), nullptr, padRect.left, padRect.top, 0, 0,
-                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-
-    gui_test::WhenDialogOpens([](HWND) {
-        const HWND editor = calendar_test::DialogWith(IDC_ONE_OFF_EDIT);
-        if (editor) gui_test::PressButton(editor, IDCANCEL);
-        return editor != nullptr;
-    });
-    const view::GridPoint day = grid.GetCellOrigin(15);
-    ::SendMessageA(grid.hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(day.x + 10, day.y + 10));
-    gui_test::PumpUntilIdle();
-    EXPECT_TRUE(tipSeen()) << "after an editor closed";
-    EXPECT_EQ(::GetActiveWindow(), window->hwnd()) << "the tip takes no activation";
 }
 
 TEST_F(Calendar, AMemoThatCannotBeSavedKeepsTheProgramRunning) {
