@@ -46,6 +46,9 @@ inline constexpr UINT kNextArticleButtonId = 1054;
 inline constexpr UINT_PTR kTickTimerId = 1;
 // Fires once, after the first picture: the start-up's unseen windows.
 inline constexpr UINT_PTR kFinishStartupTimerId = 2;
+// Posted to itself: the warning of a blocked end of the session, shown once
+// the system has its reply.
+inline constexpr UINT kSessionEndWarningMessage = WM_APP + 20;
 
 class CCalendarDlg : public fw::CDialog, public view::MonthViewOwner, public MemoPadHost {
 public:
@@ -59,12 +62,15 @@ public:
 
     void ShowMemoPad() override;
     void HideMemoPad() override;
+    BOOL QueryEndSession(HWND asking) override;
+    void EndSession() override;
     // Puts the memo tab beside the window's bottom-right corner, or where
     // PlaceMemoTab finds room on the window's monitor.
     void PlaceMemoTab();
 
-    // The memo of a pad whose save kept failing: the next window's pad takes
-    // it over (before DoModal), so a re-made window loses nothing.
+    // The memo of a pad whose save kept failing, or the text a pad not made
+    // was to take over: the next window's pad takes it over (before DoModal),
+    // so a re-made window loses nothing.
     std::optional<std::string> UnsavedMemo() const;
     void TakeOverMemo(std::string text) { memoTakenOver = std::move(text); }
 
@@ -119,6 +125,11 @@ protected:
     LRESULT OnQueryDragIcon(WPARAM, LPARAM);
     void OnMove(POINT clientOrigin);
     void OnLButtonDown(UINT flags, POINT point);
+    // A drag's move loop; when it ends outside the work area the window
+    // moves back inside.
+    LRESULT OnEnterSizeMove(WPARAM, LPARAM);
+    LRESULT OnExitSizeMove(WPARAM, LPARAM);
+    void MoveInsideWorkArea();
     void OnPrevButton();
     void OnNextButton();
     // A click from a button no entry names re-shows the month.
@@ -154,6 +165,16 @@ protected:
     // Today as last gone to: the view's mark (none outside the range).
     CalendarDate MarkedDate() const;
     void RunExitPrompt();
+    // Saves the memo once more if it is only in the pad (or, with no pad
+    // made, only here); true when it still is.
+    bool MemoStillUnsaved();
+    LRESULT OnQueryEndSession(WPARAM, LPARAM) { return QueryEndSession(hwnd_); }
+    LRESULT OnEndSession(WPARAM, LPARAM) {
+        EndSession();
+        return 0;
+    }
+    void WithdrawBlockReasons();
+    LRESULT OnSessionEndWarning(WPARAM, LPARAM);
     void ShowHeadlineTitle();
     void OnHeadlineFetched(int result, std::string_view body);
 
@@ -177,6 +198,7 @@ protected:
     HICON hIcon = nullptr;
     std::unique_ptr<view::CMonthView> monthView;
     bool initialised = false;
+    bool dragging = false;  // inside the move loop of a drag
     view::CHoverButton headlineLabel;
     view::CHoverButton nextArticleButton;
     std::unique_ptr<CMemoPadDlg> memoPad;
@@ -198,6 +220,7 @@ protected:
     int holidayFetchYear = 0;
     int holidayAnswers = 0;
     std::map<int, CalendarDate> holidayAsked;  // year -> the day it was last asked for
+    bool sessionWarningPending = false;  // posted or showing
 };
 
 }  // namespace app

@@ -53,6 +53,8 @@ const fw::MessageMap* CCalendarDlg::GetThisMessageMap() {
         fw::OnCommand<&CCalendarDlg::OnPickerChange>(IDC_YEAR_COMBO, CBN_SELCHANGE),
         fw::OnCommand<&CCalendarDlg::OnPickerChange>(IDC_MONTH_COMBO, CBN_SELCHANGE),
         fw::OnMove<&CCalendarDlg::OnMove>(),
+        fw::OnMessage<&CCalendarDlg::OnEnterSizeMove>(WM_ENTERSIZEMOVE),
+        fw::OnMessage<&CCalendarDlg::OnExitSizeMove>(WM_EXITSIZEMOVE),
         fw::OnMouse<&CCalendarDlg::OnLButtonDown>(WM_LBUTTONDOWN),
         view::OnHoverButtonClick<&CCalendarDlg::OnPrevButton>(kPrevButtonId),
         view::OnHoverButtonClick<&CCalendarDlg::OnNextButton>(kNextButtonId),
@@ -63,6 +65,9 @@ const fw::MessageMap* CCalendarDlg::GetThisMessageMap() {
         view::OnOtherHoverButtonClick<&CCalendarDlg::OnOtherButton>(),
         fw::OnTimer<&CCalendarDlg::OnTimer>(),
         fw::OnMessage<&CCalendarDlg::OnDpiChanged>(WM_DPICHANGED),
+        fw::OnMessage<&CCalendarDlg::OnQueryEndSession>(WM_QUERYENDSESSION),
+        fw::OnMessage<&CCalendarDlg::OnEndSession>(WM_ENDSESSION),
+        fw::OnMessage<&CCalendarDlg::OnSessionEndWarning>(kSessionEndWarningMessage),
     };
     static constexpr fw::MessageMap map{&fw::CDialog::GetThisMessageMap, entries};
     return &map;
@@ -132,8 +137,7 @@ BOOL CCalendarDlg::OnInitDialog() {
 
 void CCalendarDlg::PlaceWindow() {
     ScreenPoint pos = ReadMainWindowPos(RegistrySettings{});
-    pos = ClampToFullScreen(pos, ::GetSystemMetrics(SM_CXFULLSCREEN), ::GetSystemMetrics(SM_CYFULLSCREEN));
-    pos = MoveOntoWorkAreas(pos, layout.width, layout.height, MonitorWorkAreas());
+    pos = KeepInsideWorkArea(pos, layout.width, layout.height, MonitorWorkAreas());
     ::MoveWindow(hwnd_, pos.x, pos.y, layout.width, layout.height, TRUE);
 }
 
@@ -216,14 +220,14 @@ void CCalendarDlg::CreateMemoTab() {
 }
 
 void CCalendarDlg::CreateMemoPad() {
-    if (memoPad) return;
+    if (memoPad && memoPad->hwnd()) return;
     memoPad = std::make_unique<CMemoPadDlg>(*this);
-    if (memoTakenOver) memoPad->TakeOver(std::move(*memoTakenOver));
-    memoTakenOver.reset();
+    if (memoTakenOver) memoPad->TakeOver(*memoTakenOver);
     RECT window{};
     ::GetWindowRect(hwnd_, &window);
     memoPad->SetCalendarRect({window.left, window.top, window.right, window.bottom});
-    memoPad->Create(this);
+    // Until a pad holds the text it stays here, still unsaved.
+    if (memoPad->Create(this)) memoTakenOver.reset();
 }
 
 void CCalendarDlg::FinishStartup() {
@@ -239,8 +243,8 @@ void CCalendarDlg::FinishStartup() {
 }
 
 std::optional<std::string> CCalendarDlg::UnsavedMemo() const {
-    // A pad not made yet still owes the text it was to take over.
-    if (!memoPad) return memoTakenOver;
+    // A pad not made (yet, or at all) still owes the text it was to take over.
+    if (!memoPad || !memoPad->hwnd()) return memoTakenOver;
     if (!memoPad->SavePending()) return std::nullopt;
     return memoPad->MemoText();
 }
@@ -292,10 +296,35 @@ void CCalendarDlg::PlaceMemoTab() {
 
 void CCalendarDlg::OnMove(POINT clientOrigin) {
     Default();
-    if (initialised) {
-        RememberPosition({clientOrigin.x, clientOrigin.y}, kPosXValue, kPosYValue);
-        PlaceMemoTab();
-    }
+    if (!initialised) return;
+    // A drag remembers only where it ends, once pulled back inside.
+    if (!dragging) RememberPosition({clientOrigin.x, clientOrigin.y}, kPosXValue, kPosYValue);
+    PlaceMemoTab();
+}
+
+LRESULT CCalendarDlg::OnEnterSizeMove(WPARAM, LPARAM) {
+    dragging = true;
+    return 0;
+}
+
+LRESULT CCalendarDlg::OnExitSizeMove(WPARAM, LPARAM) {
+    dragging = false;
+    MoveInsideWorkArea();
+    return 0;
+}
+
+void CCalendarDlg::MoveInsideWorkArea() {
+    RECT window{};
+    ::GetWindowRect(hwnd_, &window);
+    const ScreenPoint inside = KeepInsideWorkArea({window.left, window.top}, window.right - window.left,
+                                                  window.bottom - window.top, MonitorWorkAreas());
+    // An embedded window is placed in its parent's client coordinates.
+    POINT origin{inside.x, inside.y};
+    ::MapWindowPoints(HWND_DESKTOP, ::GetAncestor(hwnd_, GA_PARENT), &origin, 1);
+    if (inside == ScreenPoint{window.left, window.top})
+        RememberPosition({origin.x, origin.y}, kPosXValue, kPosYValue);
+    else
+        ::SetWindowPos(hwnd_, nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CCalendarDlg::OnLButtonDown(UINT, POINT point) {

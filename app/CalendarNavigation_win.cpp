@@ -5,8 +5,10 @@
 #include "app/LocalClock.h"
 #include "app/MonthNavigation.h"
 #include "framework/WinApp.h"
+#include "notes/MemoFile.h"
 
 #include <cstdio>
+#include <iterator>
 
 namespace app {
 
@@ -15,6 +17,34 @@ namespace {
 constexpr char kEmbeddingGivenUp[] = "无法设置到桌面，请报告站长";
 constexpr char kUninstallFailed[] = "无法删除开机自动启动项，程序继续运行。";
 constexpr char kMemoUnsavedAtExit[] = "记事小本无法保存到磁盘，程序继续运行，以免文字丢失。";
+constexpr char kMemoUnsavedAtSessionEnd[] =
+    "记事小本无法保存到磁盘，文字只在记事小本中。\n为免文字丢失，程序阻止了注销或关机；请先把文字另存到别处。";
+// What the system shows beside the program while it holds the session.
+constexpr char kSessionBlockReason[] = "记事小本的文字尚未保存到磁盘";
+
+// The reasons for holding the session exist from Windows Vista on: looked up
+// when first needed.
+using BlockReasonCreate = BOOL(WINAPI*)(HWND, LPCWSTR);
+using BlockReasonDestroy = BOOL(WINAPI*)(HWND);
+
+template <typename Function>
+Function User32Entry(const char* name) {
+    const HMODULE user32 = ::GetModuleHandleA("user32.dll");
+    return user32 ? reinterpret_cast<Function>(reinterpret_cast<void*>(::GetProcAddress(user32, name))) : nullptr;
+}
+
+void GiveBlockReason(HWND window, const char* gbkReason) {
+    static const auto create = User32Entry<BlockReasonCreate>("ShutdownBlockReasonCreate");
+    if (!create) return;
+    wchar_t reason[128] = {};
+    if (::MultiByteToWideChar(936, 0, gbkReason, -1, reason, static_cast<int>(std::size(reason))) > 0)
+        create(window, reason);
+}
+
+void WithdrawBlockReason(HWND window) {
+    static const auto destroy = User32Entry<BlockReasonDestroy>("ShutdownBlockReasonDestroy");
+    if (destroy && window) destroy(window);
+}
 
 }  // namespace
 
@@ -100,8 +130,7 @@ void CCalendarDlg::RunExitPrompt() {
     CExitPromptDlg prompt(this);
     prompt.DoModal();
     if (prompt.choice != CExitPromptDlg::kCloseProgram && prompt.choice != CExitPromptDlg::kUninstall) return;
-    memoPad->SaveIfPending();
-    if (memoPad->SavePending()) {
+    if (MemoStillUnsaved()) {
         // The memo is only in the pad: ending now would lose it.
         fw::MessageBoxFor(hwnd_, kMemoUnsavedAtExit);
         return;
@@ -113,6 +142,51 @@ void CCalendarDlg::RunExitPrompt() {
     }
     exitChosen = true;
     EndDialog(IDCANCEL);
+}
+
+bool CCalendarDlg::MemoStillUnsaved() {
+    if (memoPad && memoPad->hwnd()) {
+        memoPad->SaveIfPending();
+        return memoPad->SavePending();
+    }
+    if (!memoTakenOver) return false;
+    if (notes::MemoFile(notes::kDefaultMemoName).Save(memoTakenOver->data(), memoTakenOver->size()) == 0)
+        memoTakenOver.reset();
+    return memoTakenOver.has_value();
+}
+
+// The end of the session (logoff, shutdown, restart).
+
+BOOL CCalendarDlg::QueryEndSession(HWND asking) {
+    const SessionEndAnswer answer = AnswerSessionEnd(MemoStillUnsaved(), sessionWarningPending);
+    if (answer.blockReason) {
+        GiveBlockReason(asking, kSessionBlockReason);
+    } else {
+        WithdrawBlockReasons();
+    }
+    if (answer.warn) {
+        // The system waits for the reply, not for the user to read.
+        sessionWarningPending = true;
+        ::PostMessageA(hwnd_, kSessionEndWarningMessage, 0, 0);
+    }
+    return answer.allowEnd ? TRUE : FALSE;
+}
+
+void CCalendarDlg::EndSession() {
+    // The last try before the process goes; a session that goes on after all
+    // keeps the block only while the memo is unsaved.
+    if (!MemoStillUnsaved()) WithdrawBlockReasons();
+}
+
+void CCalendarDlg::WithdrawBlockReasons() {
+    for (const HWND window : {hwnd_, memoPad ? memoPad->hwnd() : nullptr, memoTab ? memoTab->hwnd() : nullptr})
+        WithdrawBlockReason(window);
+}
+
+LRESULT CCalendarDlg::OnSessionEndWarning(WPARAM, LPARAM) {
+    fw::MessageBoxFor(hwnd_, kMemoUnsavedAtSessionEnd);
+    sessionWarningPending = false;
+    return 0;
 }
 
 // The tick.

@@ -8,10 +8,6 @@ namespace app {
 
 namespace {
 
-std::string_view WithoutTrailingLineBreaks(std::string_view text) {
-    while (!text.empty() && (text.back() == '\r' || text.back() == '\n')) text.remove_suffix(1);
-    return text;
-}
 
 // Lengths at which the text may be cut, shortest first, excluding 0 and the
 // whole text: a character of two or four bytes is never split.
@@ -26,6 +22,15 @@ std::vector<std::size_t> CutPoints(std::string_view text) {
 
 }  // namespace
 
+std::string OneLineTitle(std::string_view title) {
+    std::string line;
+    for (const char c : title.substr(0, title.find_first_of("\r\n"))) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte != 0x7F) line += c;
+    }
+    return line;
+}
+
 std::string EscapeMnemonics(std::string_view text) {
     std::string escaped;
     escaped.reserve(text.size());
@@ -38,7 +43,8 @@ std::string EscapeMnemonics(std::string_view text) {
 
 std::string FitWithEllipsis(std::string_view gbkTitle, int maxWidth,
                             const std::function<int(std::string_view)>& measure) {
-    const std::string_view title = WithoutTrailingLineBreaks(gbkTitle);
+    const std::string line = OneLineTitle(gbkTitle);
+    const std::string_view title = line;
     if (measure(title) <= maxWidth) return std::string(title);
 
     const auto withEllipsis = [&](std::size_t length) { return std::string(title.substr(0, length)) + kEllipsis; };

@@ -8,4 +8,10 @@ bool MemoAutosave::AfterSave(int result) {
     return failing_ && !wasFailing;
 }
 
+SessionEndAnswer AnswerSessionEnd(bool memoUnsaved, bool warningPending) {
+    if (!memoUnsaved) return {};
+    // Ending now would lose the text: the session waits for the user.
+    return {false, true, !warningPending};
+}
+
 }  // namespace app

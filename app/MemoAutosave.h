@@ -18,4 +18,18 @@ private:
     bool failing_ = false;
 };
 
+// The answer to the system's question whether the session (logoff, shutdown,
+// restart) may end, asked of every top-level window of the program.
+struct SessionEndAnswer {
+    bool allowEnd = true;      // the reply: TRUE lets the session end
+    bool blockReason = false;  // give the system the reason it shows for the block
+    bool warn = false;         // tell the user, once the reply has gone
+    friend bool operator==(const SessionEndAnswer&, const SessionEndAnswer&) = default;
+};
+
+// `memoUnsaved`: the memo is still only in the pad after saving it once
+// more. `warningPending`: the warning of an earlier question has not been
+// closed yet (each of the program's windows asks in turn).
+SessionEndAnswer AnswerSessionEnd(bool memoUnsaved, bool warningPending);
+
 }  // namespace app

@@ -56,6 +56,13 @@ protected:
     void OnDestroy();
     void OnEditChange();
     void OnHideButton();
+    // Asked as a top-level window (the calendar may be inside the desktop):
+    // the calendar answers.
+    LRESULT OnQueryEndSession(WPARAM, LPARAM) { return host.QueryEndSession(hwnd_); }
+    LRESULT OnEndSession(WPARAM, LPARAM) {
+        host.EndSession();
+        return 0;
+    }
 
     // Writes the memo (or deletes its file when empty); warns once when
     // saving starts to fail.

@@ -24,6 +24,8 @@ const fw::MessageMap* CMemoPadDlg::GetThisMessageMap() {
         fw::OnDestroy<&CMemoPadDlg::OnDestroy>(),
         fw::OnCommand<&CMemoPadDlg::OnEditChange>(IDC_MEMO_EDIT, EN_CHANGE),
         fw::OnCommand<&CMemoPadDlg::OnHideButton>(IDC_MEMO_HIDE, BN_CLICKED),
+        fw::OnMessage<&CMemoPadDlg::OnQueryEndSession>(WM_QUERYENDSESSION),
+        fw::OnMessage<&CMemoPadDlg::OnEndSession>(WM_ENDSESSION),
     };
     static constexpr fw::MessageMap map{&fw::CDialog::GetThisMessageMap, entries};
     return &map;

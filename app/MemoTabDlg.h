@@ -33,6 +33,13 @@ protected:
     void OnCancel() override {}
 
     void OnTabButton() { host.ShowMemoPad(); }
+    // Asked as a top-level window (the calendar may be inside the desktop):
+    // the calendar answers.
+    LRESULT OnQueryEndSession(WPARAM, LPARAM) { return host.QueryEndSession(hwnd_); }
+    LRESULT OnEndSession(WPARAM, LPARAM) {
+        host.EndSession();
+        return 0;
+    }
     // The button fills the tab, whatever size the owner gives it.
     void OnSize(UINT type, SIZE client);
 

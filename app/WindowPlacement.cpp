@@ -1,7 +1,6 @@
 #include "app/WindowPlacement.h"
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
 #include <limits>
 
@@ -40,16 +39,34 @@ int PlaceWithin(int at, int size, int low, int high) {
     return static_cast<int>(std::clamp<long long>(at, low, highest));
 }
 
-int ClampEdge(int at, int size, int limit) {
-    const long long highest = static_cast<long long>(limit) - size;
-    if (at <= highest) return at;
-    return static_cast<int>(std::max<long long>(highest, INT_MIN));
+// The area of the window that lies inside `area`.
+long long Overlap(const Span& window, const ScreenRect& area) {
+    const long long width = std::min<long long>(window.right, area.right) - std::max<long long>(window.left, area.left);
+    const long long height = std::min<long long>(window.bottom, area.bottom) - std::max<long long>(window.top, area.top);
+    return width > 0 && height > 0 ? width * height : 0;
 }
+
+bool Usable(const ScreenRect& area) { return area.right > area.left && area.bottom > area.top; }
 
 }  // namespace
 
-ScreenPoint ClampToFullScreen(ScreenPoint p, int fullWidth, int fullHeight) {
-    return {ClampEdge(p.x, kMainWindowWidth, fullWidth), ClampEdge(p.y, kClampedHeight, fullHeight)};
+ScreenPoint KeepInsideWorkArea(ScreenPoint p, int width, int height, const std::vector<ScreenRect>& workAreas) {
+    const Span window = WindowSpan(p, width, height);
+    const ScreenRect* chosen = nullptr;
+    long long chosenOverlap = 0;
+    double chosenDistance = std::numeric_limits<double>::infinity();
+    for (const ScreenRect& area : workAreas) {
+        if (!Usable(area)) continue;
+        const long long overlap = Overlap(window, area);
+        const double distance = overlap > 0 ? 0.0 : Distance(window, area);
+        if (overlap > chosenOverlap || (chosenOverlap == 0 && overlap == 0 && distance < chosenDistance)) {
+            chosen = &area;
+            chosenOverlap = overlap;
+            chosenDistance = distance;
+        }
+    }
+    if (!chosen) return p;
+    return {PlaceWithin(p.x, width, chosen->left, chosen->right), PlaceWithin(p.y, height, chosen->top, chosen->bottom)};
 }
 
 ScreenPoint MoveOntoWorkAreas(ScreenPoint p, int width, int height, const std::vector<ScreenRect>& workAreas) {
@@ -57,7 +74,7 @@ ScreenPoint MoveOntoWorkAreas(ScreenPoint p, int width, int height, const std::v
     const ScreenRect* nearest = nullptr;
     double nearestDistance = std::numeric_limits<double>::infinity();
     for (const ScreenRect& area : workAreas) {
-        if (area.right <= area.left || area.bottom <= area.top) continue;
+        if (!Usable(area)) continue;
         if (Touches(window, area)) return p;
         const double distance = Distance(window, area);
         if (distance < nearestDistance) {

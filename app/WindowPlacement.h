@@ -13,13 +13,12 @@ namespace app {
 
 using base::ScreenRect;
 
-// The start position is kept on screen for the month view's height only, so
-// the headline strip below it may stick out.
-inline constexpr int kClampedHeight = view::kViewHeight;
-
-// Pulls a start position left and up so that the window's width and the
-// grid's height fit the full-screen area of fullWidth x fullHeight.
-ScreenPoint ClampToFullScreen(ScreenPoint p, int fullWidth, int fullHeight);
+// Where a window of width x height at `p` goes so that all of it lies
+// inside the work area of its monitor: the area it covers most, or the
+// nearest one when it covers none. Moved as little as it takes; one larger
+// than the area keeps its top-left corner there. The main window starts so
+// and goes so when a drag ends.
+ScreenPoint KeepInsideWorkArea(ScreenPoint p, int width, int height, const std::vector<ScreenRect>& workAreas);
 
 // A window of width x height at `p` that touches no work area (its monitor
 // was removed or made smaller) moves onto the nearest one, wholly inside it

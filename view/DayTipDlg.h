@@ -27,6 +27,11 @@ public:
 
     // The tip's text is drawn for `dpi` (its owner's) from now on.
     void UseDpi(int dpi);
+    // Shows the tip above the calendar and the memo pad, which may have come
+    // up over it while it was hidden (a shown pad, a closed editor handing
+    // the activation back), without taking the activation: typing elsewhere
+    // goes on while the tip shows.
+    void ShowOnTop();
 
     int TipWidth() const { return tipWidth; }
     int TipHeight() const { return tipHeight; }

@@ -42,6 +42,10 @@ void CDayTipDlg::ShowText(std::unique_ptr<char[]> text, std::size_t length, POIN
     ::InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
+void CDayTipDlg::ShowOnTop() {
+    ::SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+}
+
 const fw::MessageMap* CDayTipDlg::GetThisMessageMap() {
     static constexpr fw::MessageEntry entries[] = {
         fw::OnPaint<&CDayTipDlg::OnPaint>(),

@@ -2,8 +2,8 @@
 // the pointer is over it, and a left-button release on it posts
 // WM_HOVERBUTTON_CLICK (wParam = its id, lParam = 0) to its parent. The
 // colour goes also when the pointer leaves straight onto another program's
-// window, which sends us no move. Tab reaches it, and Enter or Space
-// clicks it then as the release does.
+// window, which sends us no move, or when a window comes over the button.
+// Tab reaches it, and Enter or Space clicks it then as the release does.
 #pragma once
 
 #include "view/LabelWnd.h"
@@ -47,7 +47,10 @@ protected:
     LRESULT OnFocusChange(WPARAM, LPARAM);
     void Click();
 
+    // The pointer (now, or at a screen point) is over the button: the window
+    // under it is the button.
     bool PointerOver() const;
+    bool PointerOver(POINT screen) const;
     void EndHover();
 
     bool hovering = false;

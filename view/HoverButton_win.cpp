@@ -35,12 +35,20 @@ const fw::MessageMap* CHoverButton::GetThisMessageMap() {
 
 bool CHoverButton::PointerOver() const {
     POINT pointer{};
-    RECT screen{};
-    return ::GetCursorPos(&pointer) && ::GetWindowRect(hwnd_, &screen) && ::PtInRect(&screen, pointer);
+    return ::GetCursorPos(&pointer) && PointerOver(pointer);
+}
+
+bool CHoverButton::PointerOver(POINT screen) const {
+    // The button's rectangle is not enough: another window (one kept on top,
+    // the memo pad) may cover it there.
+    return ::WindowFromPoint(screen) == hwnd_;
 }
 
 void CHoverButton::OnMouseMove(UINT, POINT point) {
-    if (::GetCapture() != hwnd_) {
+    ::ClientToScreen(hwnd_, &point);
+    if (!PointerOver(point)) {
+        EndHover();
+    } else if (::GetCapture() != hwnd_) {
         ::SetCapture(hwnd_);
         if (!hovering) {
             savedColor = textColor;
@@ -49,11 +57,6 @@ void CHoverButton::OnMouseMove(UINT, POINT point) {
             hovering = true;
             ::SetTimer(hwnd_, kPointerCheckTimerId, kPointerCheckMs, nullptr);
         }
-    } else {
-        RECT screen;
-        ::GetWindowRect(hwnd_, &screen);
-        ::ClientToScreen(hwnd_, &point);
-        if (!::PtInRect(&screen, point)) EndHover();
     }
     Default();
 }

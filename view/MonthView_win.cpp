@@ -367,8 +367,7 @@ void CMonthView::ShowDayTip(int day, POINT clientPoint) {
     CreateTipPopup();
     tipPopup->UseDpi(scale.dpi);
     tipPopup->ShowText(std::move(text), length, screenPoint);
-    // Never takes the focus: typing elsewhere goes on while the tip shows.
-    ::ShowWindow(tipPopup->hwnd(), SW_SHOWNOACTIVATE);
+    tipPopup->ShowOnTop();
 }
 
 void CMonthView::CreateTipPopup() {

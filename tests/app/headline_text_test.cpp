@@ -8,6 +8,20 @@ namespace {
 
 TEST(HeadlineText, EscapesAmpersands) { EXPECT_EQ(app::EscapeMnemonics("R&D && 新闻"), "R&&D &&&& 新闻"); }
 
+TEST(HeadlineText, ATitleIsOneLineWithoutControlCharacters) {
+    const char* const cases[][2] = {
+        {"\xBD\xF1\xC8\xD5\r\n", "\xBD\xF1\xC8\xD5"},
+        {"first\rsecond", "first"},
+        {"first\nsecond\r\n", "first"},
+        {"\r\nafter a leading break", ""},
+        {"a\tb\x01\x1F\x7F c", "ab c"},
+        {"\x81\x40\x81\x7E\xFE\xFE", "\x81\x40\x81\x7E\xFE\xFE"},  // double-byte characters stay whole
+    };
+    for (const auto& c : cases) EXPECT_EQ(app::OneLineTitle(c[0]), c[1]) << c[0];
+    const auto byteWidth = [](std::string_view text) { return static_cast<int>(text.size()); };
+    EXPECT_EQ(app::FitWithEllipsis("abc\ndefghijk", 5, byteWidth), "abc") << "measured as the one line shown";
+}
+
 TEST(HeadlineText, FitsWithEllipsisOnCharacterBoundaries) {
     const auto byteWidth = [](std::string_view text) { return static_cast<int>(text.size()); };
     const char* const cases[][3] = {
@@ -31,6 +45,24 @@ TEST(MemoAutosave, WarnsOncePerRunOfFailures) {
         EXPECT_EQ(autosave.AfterSave(s[0]), s[1] == 1);
         EXPECT_EQ(autosave.Pending(), s[2] == 1);
     }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(MemoAutosave, TheSessionEndsOnlyWithTheMemoSaved) {
+    const struct {
+        bool unsaved, warningPending;
+        app::SessionEndAnswer answer;
+    } cases[] = {
+        {false, false, {true, false, false}},
+        {false, true, {true, false, false}},
+        {true, false, {false, true, true}},
+        {true, true, {false, true, false}},  // the next window asking: one warning
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(app::AnswerSessionEnd(c.unsaved, c.warningPending), c.answer) << c.unsaved << c.warningPending;
 }
 
 }  // namespace

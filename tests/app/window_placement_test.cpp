@@ -9,11 +9,26 @@ namespace {
 
 using app::ScreenPoint;
 
-TEST(WindowPlacement, ClampToFullScreen) {
-    const int cases[][4] = {
-        {917, 564, 917, 564}, {918, 565, 917, 564}, {INT_MAX, INT_MAX, 917, 564}, {-20, -5, -20, -5}};
+TEST(WindowPlacement, KeepInsideWorkArea) {
+    const std::vector<app::ScreenRect> screen = {{0, 0, 1280, 800}};
+    const std::vector<app::ScreenRect> monitors = {{0, 0, 1280, 770}, {-1024, 100, 0, 868}};
+    // work areas, from, to: the whole 363 x 278 window inside the area it covers most, else the nearest
+    const struct {
+        const std::vector<app::ScreenRect>& areas;
+        int x, y, toX, toY;
+    } cases[] = {
+        {screen, 1100, 785, 917, 522},  // not (917, 575): the strips below the grid stay on the screen
+        {screen, 917, 522, 917, 522},   {screen, 400, 790, 400, 522},   {screen, -40, -10, 0, 0},
+        {screen, INT_MAX, INT_MAX, 917, 522},
+        {monitors, 1100, 785, 917, 492},   // above the taskbar
+        {monitors, -300, 300, -363, 300},  // mostly on the left monitor
+        {monitors, -100, 300, 0, 300},     // mostly on the primary one
+        {monitors, -2000, 900, -1024, 590}, {monitors, 3000, -500, 917, 0},
+    };
     for (const auto& c : cases)
-        EXPECT_EQ(app::ClampToFullScreen({c[0], c[1]}, 1280, 800), (ScreenPoint{c[2], c[3]})) << c[0];
+        EXPECT_EQ(app::KeepInsideWorkArea({c.x, c.y}, 363, 278, c.areas), (ScreenPoint{c.toX, c.toY})) << c.x << "," << c.y;
+    EXPECT_EQ(app::KeepInsideWorkArea({900, 900}, 363, 278, {{0, 0, 300, 200}}), (ScreenPoint{0, 0})) << "too large";
+    EXPECT_EQ(app::KeepInsideWorkArea({5000, 50}, 363, 278, {}), (ScreenPoint{5000, 50})) << "no monitor known";
 }
 
 TEST(WindowPlacement, MoveOntoWorkAreas) {

@@ -1,5 +1,6 @@
 // The one-second tick with a replaced clock, desktop embedding against
-// desktops made here, and the headline strip against loopback servers.
+// desktops made here (and the day tip on top of an embedded calendar), and
+// the headline strip against loopback servers.
 #include "app/CalendarApp.h"
 #include "app/DesktopHost.h"
 #include "app/ExitPromptDlg.h"
@@ -9,6 +10,8 @@
 #include "tests/gui/CalendarFixture.h"
 #include "tests/gui/GuiHarness.h"
 #include "tests/news/support/ScriptedServer.h"
+
+#include <thread>
 
 namespace {
 
@@ -40,6 +43,19 @@ struct FakeDesktop {
     const char* hostClass;
     HWND host, view;
 };
+
+// The window the user sees at a screen point. Asked from another thread,
+// since this thread's hit test looks through the tip to the grid under it.
+HWND SeenAt(POINT screen) {
+    HWND seen = nullptr;
+    std::thread([&] { seen = ::WindowFromPoint(screen); }).join();
+    return seen;
+}
+
+POINT CentreOf(HWND window) {
+    const RECT r = gui_test::WindowRectOf(window);
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
 
 class Ticking : public calendar_test::CalendarTest {
 protected:
@@ -233,6 +249,45 @@ TEST_F(Ticking, TheWindowComesBackWhenItsDesktopGoesAndEmbedsAgain) {
     desk.reset();
 }
 
+TEST_F(Ticking, TheTipShowsAboveTheCalendarAndTheMemoPad) {
+    FakeDesktop desktop("Progman");
+    Open();
+    Tick();
+    ASSERT_EQ(Parent(), desktop.view) << "in the desktop, as it runs";
+    view::CMonthView& grid = *window->MonthView();
+    grid.activeDay = 15;
+    ASSERT_TRUE(grid.ApplyDayNotes("交房租", 0, "", 0, "", 0));
+    const HWND tip = grid.TipPopup()->hwnd();
+    const auto tipSeen = [&] {
+        grid.ShowTodayTip();
+        gui_test::PumpUntilIdle();
+        const bool seen = ::IsWindowVisible(tip) && SeenAt(CentreOf(tip)) == tip;
+        ::ShowWindow(tip, SW_HIDE);
+        return seen;
+    };
+    EXPECT_TRUE(tipSeen()) << "at start";
+    window->ShowMemoPad();
+    gui_test::PumpUntilIdle();
+    EXPECT_TRUE(tipSeen()) << "with the pad shown";
+    ::SetActiveWindow(desktop.host);
+    EXPECT_TRUE(tipSeen()) << "the desktop active";
+    window->HideMemoPad();
+    EXPECT_TRUE(tipSeen()) << "after the pad was hidden";
+
+    bool edited = false;
+    gui_test::WhenDialogOpens([&](HWND) {
+        const HWND editor = calendar_test::DialogWith(IDC_ONE_OFF_EDIT);
+        if (editor) gui_test::PressButton(editor, IDCANCEL);
+        edited = editor != nullptr;
+        return edited;
+    });
+    const view::GridPoint day = grid.GetCellOrigin(15);
+    ::SendMessageA(grid.hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(day.x + 10, day.y + 10));
+    gui_test::PumpUntilIdle();
+    ASSERT_TRUE(edited);
+    EXPECT_TRUE(tipSeen()) << "after an editor closed";
+}
+
 std::vector<std::string> opened;
 
 TEST_F(Ticking, HeadlineStrip) {
@@ -244,6 +299,13 @@ TEST_F(Ticking, HeadlineStrip) {
     EXPECT_EQ(window->HeadlineLabel().Text() + window->NextArticleButton().Text(), "今日要闻下一篇");
     EXPECT_TRUE(::IsWindowVisible(window->HeadlineLabel().hwnd()) &&
                 ::IsWindowVisible(window->NextArticleButton().hwnd()));
+    const LONG oneLine = gui_test::WindowRectOf(window->HeadlineLabel().hwnd()).bottom -
+                         gui_test::WindowRectOf(window->HeadlineLabel().hwnd()).top;
+    FetchFrom("*http://news.example/1\t今日\r要闻\n更多\r\n");
+    const RECT label = gui_test::WindowRectOf(window->HeadlineLabel().hwnd());
+    EXPECT_EQ(window->HeadlineLabel().Text(), "今日") << "a title ends at its first line break";
+    EXPECT_EQ(label.bottom - label.top, oneLine) << "one line high";
+    FetchFrom("*http://news.example/1\t今日要闻\r\n");
     FetchFrom("no headline today");
     EXPECT_EQ(window->HeadlineLabel().Text(), "今日要闻") << "a body without \"*\" keeps the old one";
     FetchFrom("*http://a.example/\tR&D 周报" + std::string(60, 'W'));

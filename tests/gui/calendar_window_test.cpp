@@ -1,4 +1,5 @@
-// The main window: start-up, navigation, the exit prompt and the memo pad.
+// The main window: start-up, placement and dragging, navigation, the exit
+// prompt, the memo pad and the end of the session.
 #include "app/ExitPromptDlg.h"
 #include "app/NotesFolder.h"
 #include "app/Settings.h"
@@ -8,6 +9,7 @@
 #include "framework/WorkArea.h"
 #include "tests/gui/GuiHarness.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 
@@ -77,18 +79,60 @@ TEST_F(Calendar, WindowsNotYetSeenAreMadeAfterTheFirstPicture) {
 }
 
 TEST_F(Calendar, SavedPositions) {
-    const int right = ::GetSystemMetrics(SM_CXFULLSCREEN) - 363, bottom = ::GetSystemMetrics(SM_CYFULLSCREEN) - 236;
+    // The whole window, strips too, inside the work area.
+    RECT area{};
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+    const LONG right = area.right - 363, bottom = area.bottom - 278;
     const struct {
         const char *posX, *posY;
         LONG x, y;
-    } cases[] = {{"-20", "100", 0, 100},    {"abc", "100", 0, 100},          {"40", nullptr, 40, 300},
-                 {nullptr, "77", 500, 300}, {"5000", "5000", right, bottom}, {"99999999999", "5", right, 5}};
+    } cases[] = {{"-20", "100", 0, 100},          {"abc", "100", 0, 100},
+                 {"40", nullptr, 40, 300},        {nullptr, "77", 500, 300},
+                 {"5000", "5000", right, bottom}, {"99999999999", "5", right, 5},
+                 {"1100", "785", right, bottom}};
     for (const auto& c : cases) {
         ClearSettings();
         if (c.posX) SetSetting("PosX", c.posX);
         if (c.posY) SetSetting("PosY", c.posY);
         EXPECT_EQ(Edges(Open().hwnd()), (std::vector<LONG>{c.x, c.y, c.x + 363, c.y + 278})) << (c.posX ? c.posX : "-");
     }
+}
+
+// A drag as a hand makes it, one step a timer tick inside the move loop:
+// from the press at `dragFrom` by `dragBy`, then the release.
+POINT dragFrom, dragBy;
+int dragStep;
+HWND dragged;
+LONG topBeforeRelease;
+void CALLBACK DragStep(HWND, UINT, UINT_PTR timer, DWORD) {
+    const int step = ++dragStep;
+    if (step == 5) topBeforeRelease = gui_test::WindowRectOf(dragged).top;
+    const POINT at{dragFrom.x + dragBy.x * std::min(step, 4) / 4, dragFrom.y + dragBy.y * std::min(step, 4) / 4};
+    gui_test::PointerInput(at, step == 5 ? MOUSEEVENTF_LEFTUP : 0);
+    if (step == 5) ::KillTimer(nullptr, timer);
+}
+
+TEST_F(Calendar, ADragEndingBelowTheScreenComesBackInside) {
+    Open();
+    const base::ScreenRect area = fw::WorkAreaOf(window->hwnd());
+    ::SetWindowPos(window->hwnd(), nullptr, 300, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    const POINT grip{170, 10};  // the bare title strip between the pickers and "上月"
+    ASSERT_EQ(::ChildWindowFromPoint(window->hwnd(), grip), window->hwnd());
+    dragFrom = {300 + grip.x, 200 + grip.y};
+    // Until only the top of the title strip stays on the screen.
+    dragBy = {40, area.bottom - 5 - dragFrom.y};
+    dragStep = 0;
+    dragged = window->hwnd();
+    gui_test::PointerInput(dragFrom);
+    gui_test::PumpUntilIdle();
+    gui_test::PointerInput(dragFrom, MOUSEEVENTF_LEFTDOWN);
+    ::SetTimer(nullptr, 0, 60, &DragStep);
+    for (const DWORD until = ::GetTickCount() + 1500; ::GetTickCount() < until;) gui_test::PumpUntilIdle(20);
+    EXPECT_EQ(dragStep, 5);
+    EXPECT_EQ(topBeforeRelease, area.bottom - 15) << "during the drag the window follows the pointer";
+    EXPECT_EQ(Edges(window->hwnd()), (std::vector<LONG>{340, area.bottom - 278, 703, area.bottom}));
+    EXPECT_EQ(Setting("PosX") + "," + Setting("PosY"), "340," + std::to_string(area.bottom - 278))
+        << "only the pulled-back position is remembered";
 }
 
 TEST_F(Calendar, NotesFolderThatCannotBeMadeIsToldOnce) {
@@ -213,6 +257,62 @@ TEST_F(Calendar, AMemoThatCannotBeSavedKeepsTheProgramRunning) {
         EXPECT_EQ(messages.size(), saveable ? 0u : 1u);
     }
     EXPECT_EQ(MemoFile(), "kept");
+}
+
+// A file where the memo folder belongs: the memo cannot be saved.
+void BlockMemoFolder(bool blocked) {
+    if (blocked) {
+        ASSERT_TRUE(::RemoveDirectoryA("备忘"));
+        std::ofstream("备忘") << "not a folder";
+    } else {
+        ASSERT_TRUE(::DeleteFileA("备忘") && ::CreateDirectoryA("备忘", nullptr));
+    }
+}
+
+TEST_F(Calendar, TheSessionWaitsForAMemoThatCannotBeSaved) {
+    Open();
+    BlockMemoFolder(true);
+    TypeMemo("kept");
+    gui_test::PumpUntilIdle();
+    messages.clear();
+    // Every top-level window of the program is asked in turn; one warning.
+    EXPECT_EQ(::SendMessageA(window->hwnd(), WM_QUERYENDSESSION, 0, 0), FALSE);
+    EXPECT_EQ(::SendMessageA(window->MemoTab()->hwnd(), WM_QUERYENDSESSION, 0, 0), FALSE);
+    gui_test::PumpUntilIdle();
+    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_EQ(gui_test::TextOf(::GetDlgItem(window->MemoPad()->hwnd(), IDC_MEMO_EDIT)), "kept");
+    EXPECT_EQ(MemoFile(), "(none)");
+
+    BlockMemoFolder(false);
+    EXPECT_EQ(::SendMessageA(window->MemoPad()->hwnd(), WM_QUERYENDSESSION, 0, 0), TRUE);
+    EXPECT_EQ(MemoFile(), "kept") << "saved once more when asked";
+}
+
+// The system refuses the main window's popups (the memo tab and pad).
+LRESULT CALLBACK RefuseMemoWindows(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND) {
+        const CREATESTRUCTA* made = reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs;
+        if (!(made->style & WS_CHILD) && made->hwndParent && gui_test::TextOf(made->hwndParent) == "ri2.23") return 1;
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST_F(Calendar, ATakenOverMemoWithoutAPadIsStillUnsaved) {
+    window = std::make_unique<app::CCalendarDlg>();
+    window->TakeOverMemo("kept");
+    const HHOOK hook = ::SetWindowsHookExA(WH_CBT, &RefuseMemoWindows, nullptr, ::GetCurrentThreadId());
+    ASSERT_TRUE(window->Create(IDD_MAIN, nullptr));
+    ::KillTimer(window->hwnd(), app::kTickTimerId);
+    BlockMemoFolder(true);  // in the notes folder, now entered; the pad comes after the first picture
+    gui_test::PumpUntilIdle();
+    ::UnhookWindowsHookEx(hook);
+    ASSERT_TRUE(window->MemoPad() && !window->MemoPad()->hwnd()) << "no pad was made";
+    EXPECT_EQ(window->UnsavedMemo(), std::optional<std::string>("kept"));
+    EXPECT_EQ(::SendMessageA(window->hwnd(), WM_QUERYENDSESSION, 0, 0), FALSE);
+    BlockMemoFolder(false);
+    EXPECT_EQ(::SendMessageA(window->hwnd(), WM_QUERYENDSESSION, 0, 0), TRUE);
+    EXPECT_EQ(MemoFile(), "kept");
+    EXPECT_EQ(window->UnsavedMemo(), std::nullopt);
 }
 
 // The system refuses the month view's window (a child with its id).

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
 
 namespace {
@@ -20,7 +21,7 @@ constexpr COLORREF kBack = RGB(50, 80, 90);
 constexpr COLORREF kText = RGB(189, 183, 107);
 constexpr UINT kId = 1044;
 
-enum class Step { Enter, Leave, ReleaseOnButton, ReleaseOnParent, PointerGoneUnseen };
+enum class Step { Enter, Leave, ReleaseOnButton, ReleaseOnParent, PointerGoneUnseen, CoveredOnTop };
 
 void PutPointer(HWND window, POINT client) {
     ::ClientToScreen(window, &client);
@@ -40,6 +41,7 @@ void LeaveUnseen() {
 struct Fixture {
     gui_test::TestParent parent{WM_HOVERBUTTON_CLICK};
     view::CHoverButton button;
+    std::unique_ptr<gui_test::TestParent> cover;
     Fixture() {
         ::SetCursorPos(0, 0);
         button.Create({190, 3, 220, 20}, &parent, kId, kBack, kText, 100, "楷体_gb2312");
@@ -53,7 +55,16 @@ struct Fixture {
             case Step::ReleaseOnButton: ReleaseLeft(button.hwnd(), {2, 2}); break;
             case Step::ReleaseOnParent: ReleaseLeft(parent.hwnd(), {150, 60}); break;
             case Step::PointerGoneUnseen: LeaveUnseen(); break;
+            case Step::CoveredOnTop: Cover(); break;
         }
+    }
+    // A window kept on top comes over the button, under the resting pointer,
+    // and the button sees one more move.
+    void Cover() {
+        cover = std::make_unique<gui_test::TestParent>(0, gui_test::WindowRectOf(button.hwnd()));
+        ::SetWindowPos(cover->hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        PumpUntilIdle();
+        MoveMouse(button.hwnd(), {2, 2});
     }
     static void Move(HWND window, POINT client) {
         PutPointer(window, client);
@@ -73,6 +84,7 @@ TEST(HoverButton, ClicksHoverAndCapture) {
         {"hover then leave", {Step::Enter, Step::Leave}, 0, false, false},
         {"drag off and release elsewhere", {Step::Enter, Step::Leave, Step::ReleaseOnParent}, 0, false, false},
         {"pointer gone with no further move", {Step::Enter, Step::PointerGoneUnseen}, 0, false, false},
+        {"a window over the button", {Step::Enter, Step::CoveredOnTop}, 0, false, false},
         // The pointer stays on the button after a click, and so does the hover.
         {"click", {Step::Enter, Step::ReleaseOnButton}, 1, true, true},
         {"release before any move", {Step::ReleaseOnButton}, 1, false, false},
