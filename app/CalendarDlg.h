@@ -12,6 +12,7 @@
 #pragma once
 
 #include "app/CalendarLayout.h"
+#include "app/HolidayFetch.h"
 #include "app/MemoPadHost.h"
 #include "app/MemoPadDlg.h"
 #include "app/MemoTabDlg.h"
@@ -28,7 +29,6 @@
 #include "view/MonthViewOwner.h"
 #include "resources/resource_ids.h"
 
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -219,7 +219,7 @@ protected:
     std::size_t holidaySourceIndex = 0;
     int holidayFetchYear = 0;
     int holidayAnswers = 0;
-    std::map<int, CalendarDate> holidayAsked;  // year -> the day it was last asked for
+    HolidayAskDays holidayAsked;  // year -> the day it was last asked for, also in the settings key
     bool sessionWarningPending = false;  // posted or showing
 };
 

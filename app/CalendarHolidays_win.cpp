@@ -34,6 +34,10 @@ void CCalendarDlg::LoadHolidaySchedules() {
     // A stamp that cannot be written only tells again at the next start.
     if (plan.remember) static_cast<void>(WriteRegString(kSettingsKey, kHolidayFileStampValue, stamp.c_str()));
     if (plan.tell) holidayFileReport = HolidayFileReport(*result);
+
+    char asked[kSettingTextSize] = "";
+    if (RegistrySettings{}.Read(kHolidayAskedValue, asked, sizeof asked) != 0) asked[0] = '\0';
+    holidayAsked = ParseHolidayAsked(asked);
 }
 
 void CCalendarDlg::TellHolidayFileReport() {
@@ -57,6 +61,9 @@ void CCalendarDlg::FetchHolidaysIfDue() {
     if (holidaySources.empty()) return;  // fetching is off
     // Asked for today, whatever comes of it: the next try is tomorrow.
     holidayAsked[plan.year] = today;
+    // Kept for a restart today; one that cannot be written may ask again then.
+    static_cast<void>(
+        WriteRegString(kSettingsKey, kHolidayAskedValue, HolidayAskedText(holidayAsked, today.year).c_str()));
     holidayFetchYear = plan.year;
     holidaySourceIndex = 0;
     AskHolidaySource();

@@ -5,6 +5,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cstdio>
+
 namespace app {
 namespace {
 
@@ -124,6 +126,48 @@ HolidayFetchPlan PlanHolidayFetch(CalendarDate today, const HolidayYearState& th
     if (due(thisYear, today.year)) return {today.year};
     if (today.month >= 11 && due(nextYear, today.year + 1)) return {today.year + 1};
     return {};
+}
+
+HolidayAskDays ParseHolidayAsked(std::string_view text) {
+    HolidayAskDays days;
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == ',' || c == ';'; };
+    std::size_t at = 0;
+    while (at < text.size()) {
+        if (blank(text[at])) {
+            ++at;
+            continue;
+        }
+        std::size_t end = at;
+        while (end < text.size() && !blank(text[end])) ++end;
+        const std::string_view pair = text.substr(at, end - at);
+        at = end;
+        // "YYYY:YYYYMMDD"
+        if (pair.size() != 13 || pair[4] != ':') continue;
+        const std::string date = std::string(pair.substr(5, 4)) + '-' + std::string(pair.substr(9, 2)) + '-' +
+                                 std::string(pair.substr(11, 2));
+        const std::optional<int> asked = ReadDate(date);
+        int year = 0;
+        bool digits = true;
+        for (const char c : pair.substr(0, 4)) {
+            digits = digits && c >= '0' && c <= '9';
+            year = year * 10 + (c - '0');
+        }
+        if (!asked || !digits) continue;
+        days[year] = {*asked / 10000, *asked / 100 % 100, *asked % 100};
+    }
+    return days;
+}
+
+std::string HolidayAskedText(const HolidayAskDays& days, int fromYear) {
+    std::string text;
+    char pair[32];
+    for (const auto& [year, asked] : days) {
+        if (year < fromYear || year < 1000 || year > 9999 || asked.year < 0 || asked.year > 9999) continue;
+        std::snprintf(pair, sizeof pair, "%04d:%04d%02d%02d", year, asked.year, asked.month, asked.day);
+        if (!text.empty()) text += ' ';
+        text += pair;
+    }
+    return text;
 }
 
 }  // namespace app

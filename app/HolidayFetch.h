@@ -9,6 +9,7 @@
 #include "engine/HolidayTable.h"
 
 #include <cstddef>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -87,5 +88,16 @@ struct HolidayFetchPlan {
 };
 HolidayFetchPlan PlanHolidayFetch(CalendarDate today, const HolidayYearState& thisYear,
                                   const HolidayYearState& nextYear);
+
+// The day each year was last asked for, kept in the settings value
+// HolidayAsked so that a restart on the same day does not ask again.
+using HolidayAskDays = std::map<int, CalendarDate>;
+// "2027:20261209 2028:20271101": pairs of a year and a real date, by blanks.
+// A pair that does not read so is passed over; a year given twice keeps the
+// later pair.
+HolidayAskDays ParseHolidayAsked(std::string_view text);
+// The pairs of years from `fromYear` on, in that form: an earlier year is
+// never asked for again.
+std::string HolidayAskedText(const HolidayAskDays& days, int fromYear);
 
 }  // namespace app

@@ -28,6 +28,9 @@ inline constexpr char kHolidayFileStampValue[] = "HolidayFileStamp";
 // Where yearly holiday schedules are fetched from: one address with
 // "{year}" in it; empty turns fetching off (HolidayFetch.h).
 inline constexpr char kHolidaySourceValue[] = "HolidaySource";
+// The day each missing year's schedule was last asked for, "2027:20261209"
+// pairs (HolidayFetch.h).
+inline constexpr char kHolidayAskedValue[] = "HolidayAsked";
 
 inline constexpr int kDefaultPosX = 500;
 inline constexpr int kDefaultPosY = 300;

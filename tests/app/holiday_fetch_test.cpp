@@ -120,3 +120,26 @@ TEST(HolidayFetch, WhenToAsk) {
 }
 
 }  // namespace
+
+TEST(HolidayFetch, AskedDaysInTheSettingsKey) {
+    using Days = app::HolidayAskDays;
+    struct Case {
+        const char* text;
+        Days want;
+    } cases[] = {
+        {"", {}},
+        {"2027:20261209", {{2027, {2026, 12, 9}}}},
+        {" 2027:20261209  2028:20271101 ", {{2027, {2026, 12, 9}}, {2028, {2027, 11, 1}}}},
+        {"2027:20261209 2027:20261210", {{2027, {2026, 12, 10}}}},  // the later pair
+        // Each malformed pair passed over, the good one kept.
+        {"2027:20260230 2027:20261309 2027:2026129 2027-20261209 20x7:20261209 2028:2027110a 2031:20310310",
+         {{2031, {2031, 3, 10}}}},
+        {"2031:20310310:1 :20310310 2031: garbage\xb2\xe2", {}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(app::ParseHolidayAsked(c.text), c.want) << c.text;
+
+    const Days days{{2030, {2030, 1, 2}}, {2031, {2030, 11, 1}}, {2032, {2031, 11, 5}}};
+    EXPECT_EQ(app::HolidayAskedText(days, 2031), "2031:20301101 2032:20311105");
+    EXPECT_EQ(app::ParseHolidayAsked(app::HolidayAskedText(days, 0)), days);
+    EXPECT_EQ(app::HolidayAskedText({}, 2031), "");
+}

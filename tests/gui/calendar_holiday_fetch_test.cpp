@@ -23,6 +23,8 @@ std::string Year2031(int year = 2031, const char* saturday = "2031-01-04") {
     return R"({"year":)" + std::to_string(year) + R"(,"papers":["http://127.0.0.1/notice"],"days":[)" + days + "]}";
 }
 
+constexpr char kClosedSource[] = "http://127.0.0.1:9/{year}.json";
+
 std::string Ok(const std::string& body) {
     return "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(body.size()) + "\r\n\r\n" + body;
 }
@@ -34,6 +36,13 @@ protected:
     bool KeptFileExists() const {
         const std::string path = documents + "\\" + app::kNotesFolderName + "\\" + app::FetchedYearPath(2031, '\\');
         return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    }
+
+    // Whether a tick asks for a year: a fetch running, or already answered.
+    bool TickAsks() {
+        const int answers = window->HolidayAnswers();
+        Tick();
+        return window->HolidayFetchRunning() || window->HolidayAnswers() != answers;
     }
 
     // One ask of the window answered by `script`; `during` runs while it waits.
@@ -49,7 +58,8 @@ protected:
         EXPECT_EQ(window->HolidayAnswers(), answers + 1);
         server.Join();
         EXPECT_TRUE(server.WasConnected());
-        calendar_test::SetSetting(app::kHolidaySourceValue, "");
+        // A closed loopback port: a tick that asks again shows as a running fetch.
+        calendar_test::SetSetting(app::kHolidaySourceValue, kClosedSource);
     }
 };
 
@@ -72,8 +82,7 @@ TEST_F(HolidayFetch, TheYearArrivesShowsAtOnceAndIsReadAtTheNextStart) {
     EXPECT_TRUE(KeptFileExists());
     EXPECT_FALSE(::IsWindowVisible(note.hwnd()));
     // Had, it is never asked for again.
-    Tick();
-    EXPECT_FALSE(window->HolidayFetchRunning());
+    EXPECT_FALSE(TickAsks());
 
     window.reset();
     Open();
@@ -103,8 +112,7 @@ TEST_F(HolidayFetch, HostileAnswersKeepNothingAndTheWindowKeepsAnswering) {
         EXPECT_FALSE(KeptFileExists()) << answer.substr(0, 60);
     }
     // Asked today already: not again until tomorrow.
-    Tick();
-    EXPECT_FALSE(window->HolidayFetchRunning());
+    EXPECT_FALSE(TickAsks());
 
     // A silent source: the window goes on with its ticks and months while it waits.
     SetClock({2031, 3, ++day});
@@ -120,6 +128,28 @@ TEST_F(HolidayFetch, HostileAnswersKeepNothingAndTheWindowKeepsAnswering) {
             EXPECT_TRUE(window->HolidayFetchRunning());
         });
     EXPECT_FALSE(window->MonthView()->holidays.CoversYear(2031));
+}
+
+TEST_F(HolidayFetch, ARestartTheSameDayDoesNotAskAgainTheNextDayDoes) {
+    Open();
+    Serve([&](news::Socket& c) {
+        newstest::ReadRequest(c);
+        newstest::SendAll(c, Ok(Year2031(2032)));  // kept nowhere
+    });
+    EXPECT_EQ(calendar_test::RegText(app::kSettingsKey, app::kHolidayAskedValue), "2031:20310310");
+    window.reset();
+    Open();
+    EXPECT_FALSE(TickAsks());
+
+    window.reset();
+    SetClock({2031, 3, 11});
+    Open();
+    Serve([&](news::Socket& c) {
+        newstest::ReadRequest(c);
+        newstest::SendAll(c, Ok(Year2031()));
+    });
+    EXPECT_TRUE(window->MonthView()->holidays.CoversYear(2031));
+    EXPECT_EQ(calendar_test::RegText(app::kSettingsKey, app::kHolidayAskedValue), "2031:20310311");
 }
 
 }  // namespace
