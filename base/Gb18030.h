@@ -38,6 +38,8 @@ std::u16string Gb18030ToUtf16(std::string_view text);
 std::string Utf16ToGb18030(std::u16string_view text);
 
 std::string Gb18030ToUtf8(std::string_view text);
+// The UTF-8 bytes of `code` appended to `out`.
+void AppendUtf8(std::string& out, char32_t code);
 
 // Character boundaries, for cutting text without splitting a character:
 // the byte length of the character at `offset` (as DecodeGb18030 steps),

@@ -1,6 +1,7 @@
 #include "HolidayTable.h"
 
 #include "LunarDate.h"
+#include "base/Gb18030.h"
 #include "MonthModel.h"
 
 #include <cstdio>
@@ -99,24 +100,6 @@ ParsedLine ParseLine(std::string_view line) {
     return {out, SkipReason::NotADateLine};
 }
 
-void AppendUtf8(std::string& out, std::uint32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
 // UTF-16 text after its byte-order mark as UTF-8; a broken surrogate
 // becomes U+FFFD, an odd last byte is dropped.
 std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian) {
@@ -134,7 +117,7 @@ std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian) {
         } else if (c >= 0xD800 && c < 0xE000) {
             c = 0xFFFD;
         }
-        AppendUtf8(out, c);
+        base::AppendUtf8(out, static_cast<char32_t>(c));
     }
     return out;
 }
