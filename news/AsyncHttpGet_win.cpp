@@ -13,6 +13,9 @@
 #include <winsock2.h>
 #include <windows.h>
 
+// After winsock2.h, which must come before windows.h.
+#include "news/MessageWindow_win.h"
+
 #include <cstring>
 #include <string>
 
@@ -83,14 +86,7 @@ public:
 
 private:
     bool MakeWindow() {
-        if (window_) return true;
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = &Driver::Proc;
-        wc.hInstance = ::GetModuleHandleA(nullptr);
-        wc.lpszClassName = kWindowClass;
-        ::RegisterClassA(&wc);  // fails harmlessly once it is registered
-        window_ = ::CreateWindowExA(0, kWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
-        if (window_) ::SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        if (!window_) window_ = MakeMessageWindow(kWindowClass, &Driver::Proc, this);
         return window_ != nullptr;
     }
 
