@@ -12,9 +12,9 @@ constexpr UINT kPointerCheckMs = 100;
 }  // namespace
 
 BOOL CHoverButton::Create(const RECT& r, fw::CWnd* parentWindow, UINT controlId, COLORREF backColour,
-                          COLORREF textColour, int pointSize, const char* face) {
+                          COLORREF textColour, int points, const char* faceName) {
     savedColor = textColour;
-    if (!CLabelWnd::Create(r, parentWindow, controlId, backColour, textColour, pointSize, face)) return FALSE;
+    if (!CLabelWnd::Create(r, parentWindow, controlId, backColour, textColour, points, faceName)) return FALSE;
     ::SetWindowLongA(hwnd_, GWL_STYLE, ::GetWindowLongA(hwnd_, GWL_STYLE) | WS_TABSTOP);
     return TRUE;
 }

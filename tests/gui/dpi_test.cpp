@@ -109,8 +109,9 @@ TEST_F(AtHighDpi, DayEditorLabelsHoldTheirTextBesideTheirButtons) {
             EXPECT_GE(r.bottom - r.top, text.cy) << gui_test::TextOf(label);
             const RECT button = RectIn(::GetDlgItem(editor, static_cast<int>(row.button)), editor);
             EXPECT_GE(button.left, r.right) << gui_test::TextOf(label);
-            if (row.edit)
+            if (row.edit) {
                 EXPECT_LE(button.right, RectIn(::GetDlgItem(editor, static_cast<int>(row.edit)), editor).left);
+            }
             EXPECT_TRUE(Inside(button, client));
         }
         gui_test::PressButton(editor, IDCANCEL);
@@ -145,8 +146,12 @@ TEST_F(AtHighDpi, TakesTheSuggestedRectangleOnEveryChangeOfDpiAndLeaksNothing) {
         ::GetClientRect(window->MonthView()->hwnd(), &viewClient);
         EXPECT_EQ(viewClient.right, layout.monthView.right) << i;
         const LONG label = gui_test::WindowRectOf(yearLabel).bottom - gui_test::WindowRectOf(yearLabel).top;
-        if (dpi == 96) EXPECT_LT(label, labelAt144) << "the strip's font made again for 96 DPI";
-        if (dpi == kScreenDpi) EXPECT_EQ(label, labelAt144);
+        if (dpi == 96) {
+            EXPECT_LT(label, labelAt144) << "the strip's font made again for 96 DPI";
+        }
+        if (dpi == kScreenDpi) {
+            EXPECT_EQ(label, labelAt144);
+        }
         EXPECT_EQ(window->MonthView()->scale.dpi, dpi);
     }
     EXPECT_EQ(fw::LiveGdiObjects(), gdi);

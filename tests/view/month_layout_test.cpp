@@ -74,8 +74,12 @@ TEST(MonthLayoutScaled, CellsTileTheViewWithLinesBetween) {
                 EXPECT_LT(c.bottom, view::StripTop(s)) << dpi << " the strip's line stays";
                 EXPECT_LE(c.right, size.x) << dpi;
                 // A line at least a pixel wide before the next cell, right and down.
-                if (column + 1 < view::kColumns) EXPECT_LT(c.right, view::CellRect(column + 1, row, s).left) << dpi;
-                if (row + 1 < view::kRows) EXPECT_LT(c.bottom, view::CellRect(column, row + 1, s).top) << dpi;
+                if (column + 1 < view::kColumns) {
+                    EXPECT_LT(c.right, view::CellRect(column + 1, row, s).left) << dpi;
+                }
+                if (row + 1 < view::kRows) {
+                    EXPECT_LT(c.bottom, view::CellRect(column, row + 1, s).top) << dpi;
+                }
                 EXPECT_EQ(c.right - c.left, s(view::kCellWidth)) << dpi;
             }
         }

@@ -46,7 +46,9 @@ TEST(NoteEditorLayout, EachLabelHoldsItsTextAndItsButtonStaysBesideIt) {
                 << dpi << r.text;
             EXPECT_GE(row.button.left, row.label.right) << dpi << r.text;
             EXPECT_EQ(row.button.right - row.button.left, s(25)) << dpi << r.text;
-            if (r.beforeYearlyEdit) EXPECT_LE(row.button.right, editLeft) << dpi << r.text;
+            if (r.beforeYearlyEdit) {
+                EXPECT_LE(row.button.right, editLeft) << dpi << r.text;
+            }
         }
     }
 }
