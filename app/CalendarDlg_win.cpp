@@ -225,7 +225,7 @@ void CCalendarDlg::CreateMemoPad() {
     if (memoTakenOver) memoPad->TakeOver(*memoTakenOver);
     RECT window{};
     ::GetWindowRect(hwnd_, &window);
-    memoPad->SetCalendarRect({window.left, window.top, window.right, window.bottom});
+    memoPad->SetCalendarRect({window.left, window.top, window.right, window.bottom}, scale);
     // Until a pad holds the text it stays here, still unsaved.
     if (memoPad->Create(this)) memoTakenOver.reset();
 }
@@ -287,8 +287,8 @@ void CCalendarDlg::PlaceMemoTab() {
     ::GetWindowRect(hwnd_, &window);
     const int width = scale(kMemoTabWidth);
     const int height = scale(kMemoTabHeight);
-    const ScreenPoint at =
-        app::PlaceMemoTab({window.left, window.top, window.right, window.bottom}, width, height, fw::WorkAreaOf(hwnd_));
+    const ScreenPoint at = app::PlaceMemoTab({window.left, window.top, window.right, window.bottom}, width, height,
+                                             fw::WorkAreaOf(hwnd_), scale);
     ::MoveWindow(memoTab->hwnd(), at.x, at.y, width, height, TRUE);
 }
 

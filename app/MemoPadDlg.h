@@ -6,6 +6,7 @@
 
 #include "app/MemoAutosave.h"
 #include "app/MemoPadHost.h"
+#include "base/DpiScale.h"
 #include "base/ScreenRect.h"
 #include "framework/Dialog.h"
 #include "notes/MemoFile.h"
@@ -21,9 +22,12 @@ class CMemoPadDlg : public fw::CDialog {
 public:
     explicit CMemoPadDlg(MemoPadHost& owner) : host(owner) {}
 
-    // The calendar's window rectangle: with no position saved, the pad goes
-    // beside it (PlaceMemoPad).
-    void SetCalendarRect(const base::ScreenRect& rect) { calendarRect = rect; }
+    // The calendar's window rectangle and scale: with no position saved, the
+    // pad goes beside it (PlaceMemoPad).
+    void SetCalendarRect(const base::ScreenRect& rect, base::DpiScale scale) {
+        calendarRect = rect;
+        calendarScale = scale;
+    }
 
     // Made hidden from its template, owned by `owner`.
     bool Create(fw::CWnd* owner) { return fw::CDialog::Create(IDD_MEMO_PAD, owner); }
@@ -72,6 +76,7 @@ protected:
     std::optional<std::string> takenOver;
     bool ready = false;
     base::ScreenRect calendarRect{500, 500, 500, 500};
+    base::DpiScale calendarScale;
     notes::MemoFile memoFile{notes::kDefaultMemoName};
     MemoAutosave autosave;
     MemoPadHost& host;

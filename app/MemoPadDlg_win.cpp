@@ -40,7 +40,8 @@ BOOL CMemoPadDlg::OnInitDialog() {
     ::GetWindowRect(hwnd_, &window);
     const int width = window.right - window.left, height = window.bottom - window.top;
     const HWND calendar = ::GetWindow(hwnd_, GW_OWNER);
-    const ScreenPoint beside = PlaceMemoPad(calendarRect, width, height, fw::WorkAreaOf(calendar ? calendar : hwnd_));
+    const ScreenPoint beside =
+        PlaceMemoPad(calendarRect, width, height, fw::WorkAreaOf(calendar ? calendar : hwnd_), calendarScale);
     ScreenPoint pos = ReadMemoPadPos(RegistrySettings{}, beside);
     pos = MoveOntoWorkAreas(pos, width, height, MonitorWorkAreas());
     ::SetWindowPos(hwnd_, HWND_TOP, pos.x, pos.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);

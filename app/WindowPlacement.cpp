@@ -87,18 +87,22 @@ ScreenPoint MoveOntoWorkAreas(ScreenPoint p, int width, int height, const std::v
             PlaceWithin(p.y, height, nearest->top, nearest->bottom)};
 }
 
-ScreenPoint PlaceMemoTab(const ScreenRect& calendar, int width, int height, const ScreenRect& workArea) {
-    int left = calendar.right + kMemoTabGap;
-    const int otherSide = calendar.left - kMemoTabGap - width;
+ScreenPoint PlaceMemoTab(const ScreenRect& calendar, int width, int height, const ScreenRect& workArea,
+                         base::DpiScale scale) {
+    const int gap = scale(kMemoTabGap);
+    int left = calendar.right + gap;
+    const int otherSide = calendar.left - gap - width;
     if (left + width > workArea.right && otherSide >= workArea.left) left = otherSide;
     const int top = calendar.bottom - height;
     const ScreenRect placed = base::KeepInside({left, top, left + width, top + height}, workArea);
     return {placed.left, placed.top};
 }
 
-ScreenPoint PlaceMemoPad(const ScreenRect& calendar, int width, int height, const ScreenRect& workArea) {
-    int top = calendar.bottom + kMemoPadGap;
-    const int above = calendar.top - kMemoPadGap - height;
+ScreenPoint PlaceMemoPad(const ScreenRect& calendar, int width, int height, const ScreenRect& workArea,
+                         base::DpiScale scale) {
+    const int gap = scale(kMemoPadGap);
+    int top = calendar.bottom + gap;
+    const int above = calendar.top - gap - height;
     if (top + height > workArea.bottom && above >= workArea.top) top = above;
     const ScreenRect placed = base::KeepInside({calendar.left, top, calendar.left + width, top + height}, workArea);
     return {placed.left, placed.top};

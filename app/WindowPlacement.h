@@ -5,6 +5,7 @@
 
 #include "app/CalendarLayout.h"
 #include "app/Settings.h"
+#include "base/DpiScale.h"
 #include "base/ScreenRect.h"
 
 #include <vector>
@@ -25,22 +26,26 @@ ScreenPoint KeepInsideWorkArea(ScreenPoint p, int width, int height, const std::
 // where it fits; one that still touches a work area stays where it is.
 ScreenPoint MoveOntoWorkAreas(ScreenPoint p, int width, int height, const std::vector<ScreenRect>& workAreas);
 
-// The memo tab's gap to the calendar beside it.
+// The memo tab's gap to the calendar beside it, in design pixels.
 inline constexpr int kMemoTabGap = 10;
 
 // Where a memo tab of width x height goes beside the calendar's window
-// rectangle: kMemoTabGap right of it, its foot on the calendar's; on the
-// left side when it would pass the right edge of `workArea` (the work area
-// of the calendar's monitor), and always inside the work area.
-ScreenPoint PlaceMemoTab(const ScreenRect& calendar, int width, int height, const ScreenRect& workArea);
+// rectangle: kMemoTabGap (through the calendar's `scale`) right of it, its
+// foot on the calendar's; on the left side when it would pass the right edge
+// of `workArea` (the work area of the calendar's monitor), and always inside
+// the work area.
+ScreenPoint PlaceMemoTab(const ScreenRect& calendar, int width, int height, const ScreenRect& workArea,
+                         base::DpiScale scale);
 
-// The memo pad's gap to the calendar above or below it.
+// The memo pad's gap to the calendar above or below it, in design pixels.
 inline constexpr int kMemoPadGap = 10;
 
 // Where a memo pad of width x height goes when no position was saved:
-// kMemoPadGap below the calendar's window rectangle, its left edges lined
-// up; above the calendar when its foot would pass the bottom of `workArea`
-// (the work area of the calendar's monitor), and always inside the work area.
-ScreenPoint PlaceMemoPad(const ScreenRect& calendar, int width, int height, const ScreenRect& workArea);
+// kMemoPadGap (through the calendar's `scale`) below the calendar's window
+// rectangle, its left edges lined up; above the calendar when its foot would
+// pass the bottom of `workArea` (the work area of the calendar's monitor),
+// and always inside the work area.
+ScreenPoint PlaceMemoPad(const ScreenRect& calendar, int width, int height, const ScreenRect& workArea,
+                         base::DpiScale scale);
 
 }  // namespace app

@@ -50,10 +50,14 @@ TEST(WindowPlacement, PlaceMemoTab) {
                             {-20, 300, 353, 559},  {0, 300, 373, 559},    {-100, 600, 273, 751}};
     for (const auto& c : cases) {
         const app::ScreenRect calendar{c[0], c[1], c[0] + 363, c[1] + 278};
-        EXPECT_EQ(app::PlaceMemoTab(calendar, 28, 19, area), (ScreenPoint{c[2], c[3]})) << c[0] << "," << c[1];
+        EXPECT_EQ(app::PlaceMemoTab(calendar, 28, 19, area, {}), (ScreenPoint{c[2], c[3]})) << c[0] << "," << c[1];
     }
     // Neither side fits: a calendar as wide as the work area.
-    EXPECT_EQ(app::PlaceMemoTab({0, 0, 1280, 278}, 28, 19, area), (ScreenPoint{1252, 259}));
+    EXPECT_EQ(app::PlaceMemoTab({0, 0, 1280, 278}, 28, 19, area, {}), (ScreenPoint{1252, 259}));
+    // At 144 DPI (calendar 545 x 417, tab 42 x 29) the gap is 15 pixels on either side.
+    const base::DpiScale at144{144};
+    EXPECT_EQ(app::PlaceMemoTab({500, 300, 1045, 717}, 42, 29, area, at144), (ScreenPoint{1060, 688}));
+    EXPECT_EQ(app::PlaceMemoTab({700, 300, 1245, 717}, 42, 29, area, at144), (ScreenPoint{643, 688}));
 }
 
 TEST(WindowPlacement, PlaceMemoPad) {
@@ -62,10 +66,14 @@ TEST(WindowPlacement, PlaceMemoPad) {
     const int cases[][4] = {{500, 200, 500, 488}, {917, 492, 917, 311}, {-50, 200, 0, 488}, {100, 100, 100, 388}};
     for (const auto& c : cases) {
         const app::ScreenRect calendar{c[0], c[1], c[0] + 363, c[1] + 278};
-        EXPECT_EQ(app::PlaceMemoPad(calendar, 194, 171, area), (ScreenPoint{c[2], c[3]})) << c[0] << "," << c[1];
+        EXPECT_EQ(app::PlaceMemoPad(calendar, 194, 171, area, {}), (ScreenPoint{c[2], c[3]})) << c[0] << "," << c[1];
     }
     // Neither above nor below fits: a calendar as tall as the work area.
-    EXPECT_EQ(app::PlaceMemoPad({1000, 0, 1363, 770}, 194, 171, area), (ScreenPoint{1000, 599}));
+    EXPECT_EQ(app::PlaceMemoPad({1000, 0, 1363, 770}, 194, 171, area, {}), (ScreenPoint{1000, 599}));
+    // At 144 DPI (calendar 545 x 417, pad 291 x 257) the gap is 15 pixels below or above.
+    const base::DpiScale at144{144};
+    EXPECT_EQ(app::PlaceMemoPad({500, 50, 1045, 467}, 291, 257, area, at144), (ScreenPoint{500, 482}));
+    EXPECT_EQ(app::PlaceMemoPad({500, 350, 1045, 767}, 291, 257, area, at144), (ScreenPoint{500, 78}));
 }
 
 }  // namespace

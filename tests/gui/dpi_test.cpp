@@ -1,6 +1,9 @@
-// The main window and the day editor on a 144-DPI screen, and the main
-// window moved between monitors of 96 and 144 DPI.
+// The main window, the memo tab and pad beside it and the day editor on a
+// 144-DPI screen, and the main window moved between monitors of 96 and 144
+// DPI.
 #include "app/CalendarLayout.h"
+#include "app/WindowPlacement.h"
+#include "base/DpiScale.h"
 #include "framework/Dpi.h"
 #include "framework/LiveCounts.h"
 #include "resources/resource_ids.h"
@@ -84,6 +87,20 @@ TEST_F(AtHighDpi, MainWindowLaysItselfOutAtItsDpi) {
     const RECT strip = RectIn(yearLabel, window->MonthView()->hwnd());
     EXPECT_TRUE(Inside(strip, viewClient)) << strip.bottom << " of " << viewClient.bottom;
     EXPECT_GT(strip.bottom - strip.top, 17) << "its font is made for 144 DPI";
+}
+
+TEST_F(AtHighDpi, MemoTabAndPadKeepTheirGapToTheCalendarAtItsDpi) {
+    const RECT calendar = gui_test::WindowRectOf(Open().hwnd());
+    const int tabGap = base::ScaleToDpi(app::kMemoTabGap, kScreenDpi);
+    const int padGap = base::ScaleToDpi(app::kMemoPadGap, kScreenDpi);
+    ASSERT_EQ(tabGap, 15);
+    const RECT tab = gui_test::WindowRectOf(window->MemoTab()->hwnd());
+    EXPECT_EQ(tab.left - calendar.right, tabGap);
+    EXPECT_EQ(tab.bottom, calendar.bottom);
+    // Below the calendar the pad would pass the screen's foot: it goes above.
+    const RECT pad = gui_test::WindowRectOf(window->MemoPad()->hwnd());
+    EXPECT_EQ(calendar.top - pad.bottom, padGap) << pad.top << " under a calendar at " << calendar.top;
+    EXPECT_EQ(pad.left, calendar.left);
 }
 
 TEST_F(AtHighDpi, DayEditorLabelsHoldTheirTextBesideTheirButtons) {
