@@ -344,6 +344,10 @@ void CMonthView::OnMouseMove(UINT, POINT point) {
 
 LRESULT CMonthView::OnMouseLeave(WPARAM, LPARAM) {
     trackingLeave = false;
+    // The system tells of a leave a little late: one from before the keys
+    // showed the tip, with the pointer still where it was then, leaves it.
+    POINT now{};
+    if (keyTipShown && ::GetCursorPos(&now) && now.x == keyTipPointer.x && now.y == keyTipPointer.y) return 0;
     HideDayTip();
     return 0;
 }
