@@ -1,6 +1,7 @@
 // The fetched yearly schedule: where from, when, the checks before anything
 // is kept and the file it is kept in. 2031 and its days are invented.
 #include "app/HolidayFetch.h"
+#include "tests/app/fake_settings.h"
 
 #include <gtest/gtest.h>
 
@@ -12,16 +13,7 @@ namespace {
 using app::YearFault;
 using lunar::DayOffMark;
 
-class FakeSettings : public app::SettingsReader {
-public:
-    std::map<std::string, std::string> values;
-    int Read(const char* valueName, char* buffer, std::size_t bufferSize) const override {
-        const auto found = values.find(valueName);
-        if (found == values.end() || found->second.size() + 1 > bufferSize) return -1;
-        std::memcpy(buffer, found->second.c_str(), found->second.size() + 1);
-        return 0;
-    }
-};
+using settings_test::FakeSettings;
 
 // A body in the data set's form: `offDays` days off from 2031-01-01 on, then
 // the listed extra days.

@@ -1,6 +1,7 @@
 // The positions and memo state the windows start with, from whatever the
 // settings hold, with every value possibly missing.
 #include "app/Settings.h"
+#include "tests/app/fake_settings.h"
 
 #include <gtest/gtest.h>
 
@@ -13,18 +14,7 @@ namespace {
 
 using app::ScreenPoint;
 
-// Settings held in memory; a value not in the map cannot be read.
-class FakeSettings : public app::SettingsReader {
-public:
-    std::map<std::string, std::string> values;
-
-    int Read(const char* valueName, char* buffer, std::size_t bufferSize) const override {
-        const auto found = values.find(valueName);
-        if (found == values.end() || found->second.size() + 1 > bufferSize) return -1;
-        std::memcpy(buffer, found->second.c_str(), found->second.size() + 1);
-        return 0;
-    }
-};
+using settings_test::FakeSettings;
 
 TEST(StartupSettings, MainWindowPosition) {
     struct Case {
