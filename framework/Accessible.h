@@ -10,7 +10,7 @@
 //
 // The window keeps its object in a UniqueAccessible, which disconnects it
 // when the window goes: a client that still holds it then gets
-// RPC_E_DISCONNECTED for every call. Names come as GBK and become UTF-16
+// RPC_E_DISCONNECTED for every call. Names come as GB18030 and become UTF-16
 // here, at this boundary only.
 #pragma once
 
@@ -68,7 +68,7 @@ protected:
     virtual ~AccessibleObject() = default;
 
     virtual long ChildCount() const { return 0; }
-    virtual std::string Name(long child) const = 0;  // GBK
+    virtual std::string Name(long child) const = 0;  // GB18030
     virtual long Role(long child) const = 0;
     // Besides STATE_SYSTEM_INVISIBLE for a hidden window, which is added.
     virtual long State(long) const { return 0; }
@@ -118,8 +118,8 @@ bool AsksForClientObject(LPARAM objectId);
 // WM_GETOBJECT's answer handing out `object`.
 LRESULT ClientObjectResult(AccessibleObject& object, WPARAM wParam);
 
-// A COM string of GBK text (code page 936); null for an empty text.
-BSTR BstrFromGbk(const std::string& text);
+// A COM string of the program's narrow (GB18030) text; null for an empty text.
+BSTR BstrFromGb18030(const std::string& text);
 
 // Tells screen readers that `child` of the window's client object took the
 // focus, or that the object's name changed.

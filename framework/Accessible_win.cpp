@@ -1,12 +1,10 @@
 #include "framework/Accessible.h"
 
-#include <vector>
+#include "framework/WideText.h"
 
 namespace fw {
 
 namespace {
-
-constexpr UINT kGbkCodePage = 936;
 
 void SetChild(VARIANT* variant, long child) {
     ::VariantInit(variant);
@@ -21,7 +19,7 @@ HRESULT NoChild(VARIANT* variant) {
 
 HRESULT TextResult(const std::string& text, BSTR* out) {
     if (!out) return E_POINTER;
-    *out = BstrFromGbk(text);
+    *out = BstrFromGb18030(text);
     return *out ? S_OK : S_FALSE;
 }
 
@@ -33,13 +31,10 @@ HRESULT NoText(BSTR* out) {
 
 }  // namespace
 
-BSTR BstrFromGbk(const std::string& text) {
+BSTR BstrFromGb18030(const std::string& text) {
     if (text.empty()) return nullptr;
-    const int length = ::MultiByteToWideChar(kGbkCodePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    if (length <= 0) return nullptr;
-    std::vector<wchar_t> wide(static_cast<std::size_t>(length));
-    ::MultiByteToWideChar(kGbkCodePage, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-    return ::SysAllocStringLen(wide.data(), static_cast<UINT>(length));
+    const std::wstring wide = WideText(text);
+    return ::SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
 }
 
 bool AsksForClientObject(LPARAM objectId) { return static_cast<LONG>(objectId) == OBJID_CLIENT; }

@@ -1,52 +1,57 @@
 #include "framework/Controls.h"
 
+#include "framework/WideText.h"
+
 #include <commdlg.h>
 
 namespace fw {
 
 int CComboBox::AddString(const char* text) const {
-    return static_cast<int>(::SendMessageA(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text)));
+    const std::wstring wide = WideText(text ? text : "");
+    return static_cast<int>(::SendMessageW(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str())));
 }
 
-int CComboBox::GetCount() const { return static_cast<int>(::SendMessageA(hwnd_, CB_GETCOUNT, 0, 0)); }
+int CComboBox::GetCount() const { return static_cast<int>(::SendMessageW(hwnd_, CB_GETCOUNT, 0, 0)); }
 
-int CComboBox::GetCurSel() const { return static_cast<int>(::SendMessageA(hwnd_, CB_GETCURSEL, 0, 0)); }
+int CComboBox::GetCurSel() const { return static_cast<int>(::SendMessageW(hwnd_, CB_GETCURSEL, 0, 0)); }
 
 int CComboBox::SetCurSel(int index) const {
-    return static_cast<int>(::SendMessageA(hwnd_, CB_SETCURSEL, static_cast<WPARAM>(index), 0));
+    return static_cast<int>(::SendMessageW(hwnd_, CB_SETCURSEL, static_cast<WPARAM>(index), 0));
 }
 
 std::string CComboBox::GetLBText(int index) const {
-    const LRESULT length = ::SendMessageA(hwnd_, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+    // Lengths in UTF-16 units, as the wide messages count them.
+    const LRESULT length = ::SendMessageW(hwnd_, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
     if (length == CB_ERR) return {};
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     const LRESULT got =
-        ::SendMessageA(hwnd_, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+        ::SendMessageW(hwnd_, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
     text.resize(got == CB_ERR ? 0 : static_cast<std::size_t>(got));
-    return text;
+    return NarrowText(text);
 }
 
 bool CStatic::Create(const char* text, DWORD style, const RECT& rect, HWND parent, UINT id) {
-    const HWND made = ::CreateWindowExA(
-        0, "STATIC", text, style, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(static_cast<int>(id))), ::GetModuleHandleA(nullptr), nullptr);
+    const std::wstring wide = WideText(text ? text : "");
+    const HWND made = ::CreateWindowExW(
+        0, L"STATIC", wide.c_str(), style, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(static_cast<int>(id))), ::GetModuleHandleW(nullptr), nullptr);
     Attach(made);
     return made != nullptr;
 }
 
-void CStatic::SetFont(HFONT font) const { ::SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE); }
+void CStatic::SetFont(HFONT font) const { ::SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE); }
 
 namespace {
 
 // The chooser's library is loaded the first time a colour is chosen, not at
 // every start of the program.
-using ChooseColorFunction = BOOL(WINAPI*)(LPCHOOSECOLORA);
+using ChooseColorFunction = BOOL(WINAPI*)(LPCHOOSECOLORW);
 
 ChooseColorFunction ChooseColorEntry() {
     static const ChooseColorFunction entry = [] {
-        const HMODULE library = ::LoadLibraryA("comdlg32.dll");
+        const HMODULE library = ::LoadLibraryW(L"comdlg32.dll");
         return library ? reinterpret_cast<ChooseColorFunction>(
-                             reinterpret_cast<void*>(::GetProcAddress(library, "ChooseColorA")))
+                             reinterpret_cast<void*>(::GetProcAddress(library, "ChooseColorW")))
                        : nullptr;
     }();
     return entry;
@@ -58,7 +63,7 @@ CColorDialog::CColorDialog(COLORREF initial, DWORD flags, HWND parent)
     : initial_(initial), flags_(flags), parent_(parent), chosen_(initial) {}
 
 INT_PTR CColorDialog::DoModal() {
-    CHOOSECOLORA choose{};
+    CHOOSECOLORW choose{};
     choose.lStructSize = sizeof choose;
     choose.hwndOwner = parent_;
     choose.rgbResult = initial_;

@@ -37,11 +37,9 @@ void DDX_Text(CDataExchange& dx, int controlId, std::string& value) {
     const HWND control = dx.dialog.GetDlgItem(controlId);
     if (!control) return;
     if (dx.saveAndValidate) {
-        std::string text(static_cast<std::size_t>(::GetWindowTextLengthA(control)) + 1, '\0');
-        text.resize(static_cast<std::size_t>(::GetWindowTextA(control, text.data(), static_cast<int>(text.size()))));
-        value = std::move(text);
+        value = WindowTextOf(control);
     } else {
-        ::SetWindowTextA(control, value.c_str());
+        SetWindowTextOf(control, value);
     }
 }
 
@@ -51,7 +49,7 @@ void DDX_Control(CDataExchange& dx, int controlId, CWnd& control) {
 
 INT_PTR CDialog::DoModal() {
     modal_ = true;
-    const INT_PTR result = ::DialogBoxParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId_),
+    const INT_PTR result = ::DialogBoxParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId_),
                                              HandleOf(parent_), &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
     modal_ = false;
     return result;
@@ -61,7 +59,7 @@ bool CDialog::Create(UINT templateId, CWnd* parent) {
     templateId_ = templateId;
     parent_ = parent;
     modal_ = false;
-    return ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId), HandleOf(parent),
+    return ::CreateDialogParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId), HandleOf(parent),
                                 &CDialog::DialogProc, reinterpret_cast<LPARAM>(this)) != nullptr;
 }
 
@@ -96,8 +94,8 @@ void CDialog::ScaleToDialogUnit(double pixelsPerUnit) {
     RECT client;
     ::GetClientRect(hwnd_, &client);
     RECT frame{0, 0, scaleX(client.right), scaleY(client.bottom)};
-    ::AdjustWindowRectEx(&frame, static_cast<DWORD>(::GetWindowLongA(hwnd_, GWL_STYLE)), FALSE,
-                         static_cast<DWORD>(::GetWindowLongA(hwnd_, GWL_EXSTYLE)));
+    ::AdjustWindowRectEx(&frame, static_cast<DWORD>(::GetWindowLongW(hwnd_, GWL_STYLE)), FALSE,
+                         static_cast<DWORD>(::GetWindowLongW(hwnd_, GWL_EXSTYLE)));
     ::SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     KeepOnWorkArea(hwnd_);
@@ -137,7 +135,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, L
             return TRUE;
         }
     }
-    auto* self = reinterpret_cast<CDialog*>(::GetWindowLongPtrA(window, DWLP_USER));
+    auto* self = reinterpret_cast<CDialog*>(::GetWindowLongPtrW(window, DWLP_USER));
     if (!self) return FALSE;
 
     INT_PTR answer = FALSE;
@@ -148,7 +146,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, L
             if (AnswersDirectly(message)) {
                 answer = static_cast<INT_PTR>(result);
             } else if (!defaultRequested) {
-                ::SetWindowLongPtrA(window, DWLP_MSGRESULT, result);
+                ::SetWindowLongPtrW(window, DWLP_MSGRESULT, result);
                 answer = TRUE;
             }
         } else if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == IDOK) {

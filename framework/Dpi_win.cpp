@@ -9,7 +9,7 @@ using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
 GetDpiForWindowFn DpiForWindowCall() {
     // Windows 7 and 8 have no such call: looked up once, not linked.
     static const GetDpiForWindowFn call = [] {
-        const HMODULE user32 = ::GetModuleHandleA("user32.dll");
+        const HMODULE user32 = ::GetModuleHandleW(L"user32.dll");
         return user32 ? reinterpret_cast<GetDpiForWindowFn>(
                             reinterpret_cast<void*>(::GetProcAddress(user32, "GetDpiForWindow")))
                       : nullptr;

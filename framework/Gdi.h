@@ -42,7 +42,7 @@ private:
 
 class CFont {
 public:
-    // CreateFontA with every argument as given.
+    // CreateFontW with every argument as given, the face as narrow text.
     bool CreateFont(int height, int width, int escapement, int orientation, int weight, BYTE italic, BYTE underline,
                     BYTE strikeOut, BYTE charSet, BYTE outPrecision, BYTE clipPrecision, BYTE quality,
                     BYTE pitchAndFamily, const char* face);

@@ -1,22 +1,25 @@
 #include "framework/Gdi.h"
 
+#include "framework/WideText.h"
+
 namespace fw {
 
 bool CFont::CreateFont(int height, int width, int escapement, int orientation, int weight, BYTE italic, BYTE underline,
                        BYTE strikeOut, BYTE charSet, BYTE outPrecision, BYTE clipPrecision, BYTE quality,
                        BYTE pitchAndFamily, const char* face) {
-    font_.reset(::CreateFontA(height, width, escapement, orientation, weight, italic, underline, strikeOut, charSet,
-                              outPrecision, clipPrecision, quality, pitchAndFamily, face));
+    const std::wstring wideFace = WideText(face ? face : "");
+    font_.reset(::CreateFontW(height, width, escapement, orientation, weight, italic, underline, strikeOut, charSet,
+                              outPrecision, clipPrecision, quality, pitchAndFamily, face ? wideFace.c_str() : nullptr));
     return static_cast<bool>(font_);
 }
 
 bool CFont::CreatePointFont(int tenthsOfPoint, const char* face, int dpi) {
-    LOGFONTA font{};
+    LOGFONTW font{};
     font.lfCharSet = DEFAULT_CHARSET;
-    lstrcpynA(font.lfFaceName, face, LF_FACESIZE);
+    lstrcpynW(font.lfFaceName, WideText(face ? face : "").c_str(), LF_FACESIZE);
     // Negative: a character height, not a cell height, as point sizes mean.
     font.lfHeight = -::MulDiv(tenthsOfPoint, dpi, 720);
-    font_.reset(::CreateFontIndirectA(&font));
+    font_.reset(::CreateFontIndirectW(&font));
     return static_cast<bool>(font_);
 }
 

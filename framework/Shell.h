@@ -8,7 +8,7 @@ namespace fw {
 
 using WebAddressOpener = void (*)(HWND owner, const char* address);
 
-// ShellExecuteA(owner, "open", address, no parameters, no directory, SW_SHOW).
+// ShellExecuteW(owner, "open", address, no parameters, no directory, SW_SHOW).
 void OpenWebAddress(HWND owner, const char* address);
 
 // Replaces the opener (null puts the system's back); returns the previous one.

@@ -1,5 +1,7 @@
 #include "framework/Shell.h"
 
+#include "framework/WideText.h"
+
 #include <shellapi.h>
 
 namespace fw {
@@ -7,7 +9,7 @@ namespace fw {
 namespace {
 
 void OpenWithShell(HWND owner, const char* address) {
-    ::ShellExecuteA(owner, "open", address, nullptr, nullptr, SW_SHOW);
+    ::ShellExecuteW(owner, L"open", WideText(address ? address : "").c_str(), nullptr, nullptr, SW_SHOW);
 }
 
 WebAddressOpener opener = &OpenWithShell;

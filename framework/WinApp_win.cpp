@@ -1,5 +1,7 @@
 #include "framework/WinApp.h"
 
+#include "framework/WideText.h"
+
 namespace fw {
 
 namespace {
@@ -29,9 +31,11 @@ int CWinApp::Run() {
     if (!InitInstance()) return exitCode_;
     if (!m_pMainWnd || !m_pMainWnd->hwnd()) return 0;
     MSG message;
-    while (::GetMessageA(&message, nullptr, 0, 0) > 0) {
+    // The wide loop: a character typed outside the system's code page
+    // reaches the window as itself.
+    while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
         ::TranslateMessage(&message);
-        ::DispatchMessageA(&message);
+        ::DispatchMessageW(&message);
     }
     return static_cast<int>(message.wParam);
 }
@@ -45,7 +49,7 @@ int AfxMessageBox(const char* text, UINT type) {
 
 int MessageBoxFor(HWND owner, const char* text, const char* caption, UINT type) {
     const std::string name = caption ? std::string() : AppName();
-    return ::MessageBoxA(owner, text, caption ? caption : name.c_str(), type);
+    return ::MessageBoxW(owner, WideText(text ? text : "").c_str(), WideText(caption ? caption : name).c_str(), type);
 }
 
 }  // namespace fw

@@ -12,8 +12,14 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 
 namespace fw {
+
+// Any window's text as narrow text, and narrow text as its text: through
+// the wide calls, so that no character is lost on the way.
+std::string WindowTextOf(HWND window);
+bool SetWindowTextOf(HWND window, std::string_view text);
 
 class CWnd {
 public:
@@ -48,7 +54,7 @@ public:
     // Default processing of the message being handled right now.
     LRESULT Default();
 
-    // The window's text as narrow (GBK) text.
+    // The window's text as narrow (GB18030) text.
     std::string GetWindowText() const;
 
     static const MessageMap* GetThisMessageMap();

@@ -1,8 +1,10 @@
 #include "framework/Wnd.h"
 
 #include "framework/LiveCounts.h"
+#include "framework/WideText.h"
 
 #include <cstdio>
+#include <iterator>
 #include <map>
 #include <string>
 #include <utility>
@@ -16,6 +18,16 @@ constexpr int kObjectSlot = GWLP_USERDATA;
 
 }  // namespace
 
+std::string WindowTextOf(HWND window) {
+    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return NarrowText(text);
+}
+
+bool SetWindowTextOf(HWND window, std::string_view text) {
+    return ::SetWindowTextW(window, WideText(text).c_str()) != FALSE;
+}
+
 CWnd::~CWnd() {
     if (!bound_ || !hwnd_) return;
     // The derived parts are gone: the window must not reach this object
@@ -27,11 +39,11 @@ CWnd::~CWnd() {
 
 CWnd* CWnd::FromHandle(HWND window) {
     if (!window) return nullptr;
-    char className[64] = {};
-    ::GetClassNameA(window, className, sizeof className);
+    wchar_t className[64] = {};
+    ::GetClassNameW(window, className, static_cast<int>(std::size(className)));
     // Dialogs keep their object in DWLP_USER, other windows in USERDATA.
-    const bool dialog = lstrcmpA(className, "#32770") == 0;
-    return reinterpret_cast<CWnd*>(::GetWindowLongPtrA(window, dialog ? DWLP_USER : kObjectSlot));
+    const bool dialog = lstrcmpW(className, L"#32770") == 0;
+    return reinterpret_cast<CWnd*>(::GetWindowLongPtrW(window, dialog ? DWLP_USER : kObjectSlot));
 }
 
 const char* CWnd::RegisterWndClass(UINT classStyle, HCURSOR cursor) {
@@ -41,21 +53,25 @@ const char* CWnd::RegisterWndClass(UINT classStyle, HCURSOR cursor) {
 
     char name[64];
     std::snprintf(name, sizeof name, "FwWnd:%x:%p", classStyle, static_cast<void*>(cursor));
-    WNDCLASSA wc{};
+    const std::wstring wideName = WideText(name);
+    WNDCLASSW wc{};
     wc.style = classStyle;
     wc.lpfnWndProc = &CWnd::WindowProc;
-    wc.hInstance = ::GetModuleHandleA(nullptr);
+    wc.hInstance = ::GetModuleHandleW(nullptr);
     wc.hCursor = cursor;
-    wc.lpszClassName = name;
-    if (!::RegisterClassA(&wc)) return "";
+    wc.lpszClassName = wideName.c_str();
+    if (!::RegisterClassW(&wc)) return "";
     return registered.emplace(key, name).first->second.c_str();
 }
 
 bool CWnd::CreateEx(DWORD exStyle, const char* className, const char* title, DWORD style, const RECT& rect, HWND parent,
                     UINT id) {
     const HMENU menuOrId = (style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)) : nullptr;
-    const HWND made = ::CreateWindowExA(exStyle, className, title, style, rect.left, rect.top, rect.right - rect.left,
-                                        rect.bottom - rect.top, parent, menuOrId, ::GetModuleHandleA(nullptr), this);
+    const std::wstring wideClass = WideText(className ? className : "");
+    const std::wstring wideTitle = WideText(title ? title : "");
+    const HWND made = ::CreateWindowExW(exStyle, wideClass.c_str(), title ? wideTitle.c_str() : nullptr, style,
+                                        rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
+                                        menuOrId, ::GetModuleHandleW(nullptr), this);
     return made != nullptr;
 }
 
@@ -69,13 +85,11 @@ LRESULT CWnd::Default() {
 }
 
 LRESULT CWnd::DefaultProcessing(UINT message, WPARAM wParam, LPARAM lParam) {
-    return ::DefWindowProcA(hwnd_, message, wParam, lParam);
+    return ::DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 
 std::string CWnd::GetWindowText() const {
-    std::string text(static_cast<std::size_t>(::GetWindowTextLengthA(hwnd_)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(::GetWindowTextA(hwnd_, text.data(), static_cast<int>(text.size()))));
-    return text;
+    return WindowTextOf(hwnd_);
 }
 
 const MessageMap* CWnd::GetThisMessageMap() {
@@ -84,7 +98,7 @@ const MessageMap* CWnd::GetThisMessageMap() {
 }
 
 void CWnd::Bind(HWND window, int slot) {
-    ::SetWindowLongPtrA(window, slot, reinterpret_cast<LONG_PTR>(this));
+    ::SetWindowLongPtrW(window, slot, reinterpret_cast<LONG_PTR>(this));
     objectSlot_ = slot;
     hwnd_ = window;
     bound_ = true;
@@ -92,7 +106,7 @@ void CWnd::Bind(HWND window, int slot) {
 }
 
 void CWnd::Unbind() {
-    ::SetWindowLongPtrA(hwnd_, objectSlot_, 0);
+    ::SetWindowLongPtrW(hwnd_, objectSlot_, 0);
     hwnd_ = nullptr;
     bound_ = false;
     detail::WindowUnbound();
@@ -119,11 +133,11 @@ bool CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result,
 
 LRESULT CALLBACK CWnd::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        auto* self = static_cast<CWnd*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        auto* self = static_cast<CWnd*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         if (self) self->Bind(window, kObjectSlot);
     }
-    auto* self = reinterpret_cast<CWnd*>(::GetWindowLongPtrA(window, kObjectSlot));
-    if (!self) return ::DefWindowProcA(window, message, wParam, lParam);
+    auto* self = reinterpret_cast<CWnd*>(::GetWindowLongPtrW(window, kObjectSlot));
+    if (!self) return ::DefWindowProcW(window, message, wParam, lParam);
 
     LRESULT result = 0;
     try {
@@ -134,7 +148,7 @@ LRESULT CALLBACK CWnd::WindowProc(HWND window, UINT message, WPARAM wParam, LPAR
         // Nothing may unwind through the system's code; the message counts
         // as handled by default processing.
         detail::ExceptionCaught();
-        result = ::DefWindowProcA(window, message, wParam, lParam);
+        result = ::DefWindowProcW(window, message, wParam, lParam);
     }
     if (message == WM_NCDESTROY) {
         self->Unbind();

@@ -5,9 +5,9 @@ namespace fw {
 base::ScreenRect WorkAreaOf(HWND window) {
     MONITORINFO info{};
     info.cbSize = sizeof info;
-    if (!::GetMonitorInfoA(::MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &info)) {
+    if (!::GetMonitorInfoW(::MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &info)) {
         RECT work{};
-        ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+        ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
         return {work.left, work.top, work.right, work.bottom};
     }
     return {info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom};
