@@ -23,6 +23,7 @@ public:
     // Takes the text (or none, or note text with any "&" in it), sizes the
     // popup to it and places it by PlaceDayTip for the screen point, inside
     // the work area of the owner's monitor. The caller shows or hides it.
+    // The text is the popup's window text too.
     void ShowText(std::unique_ptr<char[]> text, std::size_t length, POINT screenPoint);
 
     // The tip's text is drawn for `dpi` (its owner's) from now on.

@@ -1,6 +1,7 @@
 #include "view/DayTipDlg.h"
 
 #include "framework/Dpi.h"
+#include "framework/WideText.h"
 #include "framework/WorkArea.h"
 #include "view/DayTipPlacement.h"
 #include "view/LabelWnd.h"
@@ -30,10 +31,13 @@ void CDayTipDlg::ShowText(std::unique_ptr<char[]> text, std::size_t length, POIN
     tipText = std::move(text);
     tipLength = tipText ? length : 0;
     if (!hwnd_) return;
+    const std::string_view shown(tipText ? tipText.get() : "", tipLength);
+    // Also the popup's own text, which a screen reader reads; no frame shows it.
+    fw::SetWindowTextOf(hwnd_, shown);
 
     const fw::CClientDC dc(hwnd_);
     const fw::SelectGuard selected(dc.get(), tipFont.get());
-    const SIZE size = MeasureText(dc.get(), std::string_view(tipText.get(), tipLength));
+    const SIZE size = MeasureText(dc.get(), shown);
     tipWidth = size.cx;
     tipHeight = size.cy;
     const base::ScreenRect placed = PlaceDayTip(screenPoint.x, screenPoint.y, tipWidth, tipHeight,
@@ -66,7 +70,8 @@ void CDayTipDlg::OnPaint() {
     ::SetBkMode(dc.get(), TRANSPARENT);
     ::SetTextColor(dc.get(), textColor);
     // A note's "&" is its own character, as MeasureText counted it.
-    ::DrawTextA(dc.get(), tipText ? tipText.get() : "", static_cast<int>(tipLength), &area, DT_NOPREFIX);
+    const std::wstring wide = fw::WideText(std::string_view(tipText ? tipText.get() : "", tipLength));
+    ::DrawTextW(dc.get(), wide.data(), static_cast<int>(wide.size()), &area, DT_NOPREFIX);
 }
 
 // The pointer over the tip is over the grid: its clicks go there.

@@ -50,7 +50,7 @@ std::string GridAccessible::DefaultAction(long child) const {
 
 bool GridAccessible::DoDefaultAction(long child) {
     if (child == 0) return false;
-    ::PostMessageA(view_.hwnd(), kOpenEditorMessage, IsDay(child) ? static_cast<WPARAM>(child) : 0,
+    ::PostMessageW(view_.hwnd(), kOpenEditorMessage, IsDay(child) ? static_cast<WPARAM>(child) : 0,
                    IsDay(child) ? 0 : HeaderWeekday(child));
     return true;
 }

@@ -22,6 +22,6 @@ LRESULT CHoverButton::OnFocusChange(WPARAM, LPARAM) {
     return Default();
 }
 
-void CHoverButton::Click() { ::PostMessageA(::GetParent(hwnd_), WM_HOVERBUTTON_CLICK, id, 0); }
+void CHoverButton::Click() { ::PostMessageW(::GetParent(hwnd_), WM_HOVERBUTTON_CLICK, id, 0); }
 
 }  // namespace view

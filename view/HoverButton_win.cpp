@@ -15,7 +15,7 @@ BOOL CHoverButton::Create(const RECT& r, fw::CWnd* parentWindow, UINT controlId,
                           COLORREF textColour, int points, const char* faceName) {
     savedColor = textColour;
     if (!CLabelWnd::Create(r, parentWindow, controlId, backColour, textColour, points, faceName)) return FALSE;
-    ::SetWindowLongA(hwnd_, GWL_STYLE, ::GetWindowLongA(hwnd_, GWL_STYLE) | WS_TABSTOP);
+    ::SetWindowLongW(hwnd_, GWL_STYLE, ::GetWindowLongW(hwnd_, GWL_STYLE) | WS_TABSTOP);
     return TRUE;
 }
 

@@ -28,7 +28,7 @@ std::string LabelAccessible::DefaultAction(long) const { return label_.Clickable
 bool LabelAccessible::DoDefaultAction(long) {
     if (!label_.Clickable()) return false;
     // As a click: the parent hears of it after this call has returned.
-    ::PostMessageA(::GetParent(label_.hwnd()), WM_HOVERBUTTON_CLICK, label_.ControlId(), 0);
+    ::PostMessageW(::GetParent(label_.hwnd()), WM_HOVERBUTTON_CLICK, label_.ControlId(), 0);
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "view/LabelWnd.h"
 
 #include "framework/Dpi.h"
+#include "framework/WideText.h"
 #include "view/ShownText.h"
 
 #include <algorithm>
@@ -10,8 +11,10 @@ namespace view {
 namespace {
 
 SIZE ExtentOf(HDC dc, std::string_view piece) {
+    // Measured in characters: a character of four bytes is one.
+    const std::wstring wide = fw::WideText(piece);
     SIZE size{};
-    ::GetTextExtentPoint32A(dc, piece.data(), static_cast<int>(piece.size()), &size);
+    ::GetTextExtentPoint32W(dc, wide.data(), static_cast<int>(wide.size()), &size);
     return size;
 }
 
@@ -34,7 +37,7 @@ SIZE MeasureText(HDC dc, std::string_view text) {
 
 BOOL CLabelWnd::Create(const RECT& r, fw::CWnd* parentWindow, UINT controlId, COLORREF backColour, COLORREF textColour,
                        int tenthsOfPoint, const char* faceName) {
-    const char* className = RegisterWndClass(0, ::LoadCursor(nullptr, IDC_ARROW));
+    const char* className = RegisterWndClass(0, ::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW)));
     if (!CreateEx(0, className, "", WS_CHILD, r, parentWindow ? parentWindow->hwnd() : nullptr, controlId))
         return FALSE;
     rect = r;
@@ -114,7 +117,8 @@ void CLabelWnd::OnPaint() {
     ::SetTextColor(dc.get(), textColor);
     const fw::SelectGuard selected(dc.get(), font.get());
     // Format 0: top-left, lines broken only at "\r\n", "&" underlines the next character.
-    ::DrawTextA(dc.get(), text.data(), static_cast<int>(text.size()), &client, 0);
+    const std::wstring wide = fw::WideText(text);
+    ::DrawTextW(dc.get(), wide.data(), static_cast<int>(wide.size()), &client, 0);
     // Only a button reached by Tab has the focus: it shows where the keys are.
     if (::GetFocus() == hwnd_) ::DrawFocusRect(dc.get(), &client);
 }

@@ -75,7 +75,7 @@ BOOL CMemoEditDlg::OnInitDialog() {
         CreateEditorLabel(lunarHint, hint, {r.left, r.top, r.right, r.bottom}, *this, kLunarHintId, font);
         ::EnableWindow(lunarHint.hwnd(), FALSE);
     }
-    ::SetWindowTextA(hwnd_, DayEditorCaption().c_str());
+    fw::SetWindowTextOf(hwnd_, DayEditorCaption());
     // Typing goes straight into the first note.
     ::SetFocus(GetDlgItem(IDC_ONE_OFF_EDIT));
     return FALSE;

@@ -103,7 +103,7 @@ void CMonthView::ShowFocusCues() {
     if (focusCues) return;
     focusCues = true;
     // The other windows of the dialog show their cues from now on too.
-    ::SendMessageA(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    ::SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
     ::InvalidateRect(hwnd_, nullptr, FALSE);
 }
 

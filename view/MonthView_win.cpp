@@ -2,6 +2,7 @@
 
 #include "framework/Dpi.h"
 #include "framework/Shell.h"
+#include "framework/WideText.h"
 #include "framework/WinApp.h"
 #include "view/DayTipText.h"
 #include "view/DayLabelFit.h"
@@ -34,12 +35,14 @@ constexpr int kTodayTipDrop = 12;
 GridPoint ToGrid(POINT point) { return {point.x, point.y}; }
 
 void PutText(HDC dc, int x, int y, const char* text) {
-    ::TextOutA(dc, x, y, text, static_cast<int>(std::strlen(text)));
+    const std::wstring wide = fw::WideText(text);
+    ::TextOutW(dc, x, y, wide.data(), static_cast<int>(wide.size()));
 }
 
 int TextWidth(HDC dc, const char* text) {
+    const std::wstring wide = fw::WideText(text);
     SIZE size{};
-    ::GetTextExtentPoint32A(dc, text, static_cast<int>(std::strlen(text)), &size);
+    ::GetTextExtentPoint32W(dc, wide.data(), static_cast<int>(wide.size()), &size);
     return size.cx;
 }
 
@@ -67,7 +70,7 @@ CMonthView::~CMonthView() {
 }
 
 BOOL CMonthView::Create(const RECT& rect, fw::CWnd* parent, UINT id, MonthViewOwner* viewOwner, bool tipLater) {
-    const char* className = RegisterWndClass(0, ::LoadCursor(nullptr, IDC_ARROW));
+    const char* className = RegisterWndClass(0, ::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW)));
     if (!CreateEx(0, className, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, rect, parent ? parent->hwnd() : nullptr, id)) return FALSE;
     owner = viewOwner;
     scale = fw::ScaleOf(hwnd_);
@@ -103,11 +106,12 @@ void CMonthView::MakeFonts() {
     weekdayFont = fw::CFont{};
     const int systemDpi = fw::WindowDpi(nullptr);
     if (scale.dpi == systemDpi) return;
-    LOGFONTA system{};
-    if (::GetObjectA(::GetStockObject(SYSTEM_FONT), sizeof system, &system) == 0) return;
+    LOGFONTW system{};
+    if (::GetObjectW(::GetStockObject(SYSTEM_FONT), sizeof system, &system) == 0) return;
     weekdayFont.CreateFont(::MulDiv(system.lfHeight, scale.dpi, systemDpi),
                            ::MulDiv(system.lfWidth, scale.dpi, systemDpi), 0, 0, system.lfWeight, 0, 0, 0,
-                           system.lfCharSet, 0, 0, 0, system.lfPitchAndFamily, system.lfFaceName);
+                           system.lfCharSet, 0, 0, 0, system.lfPitchAndFamily,
+                           fw::NarrowText(system.lfFaceName).c_str());
 }
 
 RECT CMonthView::YearLabelRect() const {

@@ -1,6 +1,7 @@
 #include "view/NoteEditorParts.h"
 
 #include "framework/Gdi.h"
+#include "framework/WideText.h"
 #include "view/DayAccessibleText.h"
 
 #include <algorithm>
@@ -21,8 +22,9 @@ void ScaleEditor(fw::CDialog& editor, base::DpiScale scale) {
 int EditorTextWidth(fw::CDialog& editor, const std::string& text, HFONT font) {
     const fw::CClientDC dc(editor.hwnd());
     const fw::SelectGuard selected(dc.get(), font);
+    const std::wstring wide = fw::WideText(text);
     SIZE size{};
-    ::GetTextExtentPoint32A(dc.get(), text.data(), static_cast<int>(text.size()), &size);
+    ::GetTextExtentPoint32W(dc.get(), wide.data(), static_cast<int>(wide.size()), &size);
     return size.cx;
 }
 
