@@ -25,7 +25,7 @@ namespace {
 // The program is being ended from outside (WM_QUIT): no window is made again.
 bool QuitPending() {
     MSG message;
-    return ::PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE) != 0;
+    return ::PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE) != 0;
 }
 
 StandardOutput KindOfStandardOutput() {

@@ -39,7 +39,7 @@ void RememberMemoShown(const char* shown) { static_cast<void>(WriteRegString(kSe
 CCalendarDlg::CCalendarDlg(fw::CWnd* parent)
     : fw::CDialog(IDD_MAIN, parent),
       removeAutostart(&RemoveAutostartEntry),
-      hIcon(::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_CALENDAR))) {}
+      hIcon(::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_CALENDAR))) {}
 
 CCalendarDlg::~CCalendarDlg() {
     // The window and its children go while every member they reach exists.
@@ -90,7 +90,7 @@ BOOL CCalendarDlg::OnInitDialog() {
     gridHeight = layout.monthView.bottom - layout.monthView.top;
     PlaceWindow();
     PlacePickers();
-    ::SetWindowTextA(hwnd_, view::kAppTitle);
+    fw::SetWindowTextOf(hwnd_, view::kAppTitle);
     autostartRegistered = EnsureAutostart() == AutostartCheck::AlreadyRegistered;
     EnterNotesFolder();
     CreateMemoWindows();
@@ -123,11 +123,11 @@ BOOL CCalendarDlg::OnInitDialog() {
     // enough for the picture to reach the screen first.
     ::SetTimer(hwnd_, kFinishStartupTimerId, USER_TIMER_MINIMUM, nullptr);
     // A tool window has no taskbar button.
-    ::SetWindowLongA(hwnd_, GWL_EXSTYLE, WS_EX_TOOLWINDOW);
-    if (const HWND taskbar = ::FindWindowA("Shell_TrayWnd", nullptr)) {
+    ::SetWindowLongW(hwnd_, GWL_EXSTYLE, WS_EX_TOOLWINDOW);
+    if (const HWND taskbar = ::FindWindowW(L"Shell_TrayWnd", nullptr)) {
         DWORD_PTR ignored = 0;
         // A hung shell must not hold the start-up.
-        ::SendMessageTimeoutA(taskbar, WM_HOTKEY, kTaskbarHotkey, 0, SMTO_ABORTIFHUNG, kTaskbarTimeoutMs, &ignored);
+        ::SendMessageTimeoutW(taskbar, WM_HOTKEY, kTaskbarHotkey, 0, SMTO_ABORTIFHUNG, kTaskbarTimeoutMs, &ignored);
     }
     // The grid takes the focus: a focused year picker would show its text
     // selected and scrolled.
@@ -147,7 +147,7 @@ void CCalendarDlg::PlacePickers() {
     const auto place = [this](const fw::CComboBox& picker, const view::GridRect& field, int designHeight) {
         RECT closed{};
         ::GetWindowRect(picker.hwnd(), &closed);
-        const int item = static_cast<int>(::SendMessageA(picker.hwnd(), CB_GETITEMHEIGHT, 0, 0));
+        const int item = static_cast<int>(::SendMessageW(picker.hwnd(), CB_GETITEMHEIGHT, 0, 0));
         const int height =
             PickerHeight(designHeight, closed.bottom - closed.top, item > 0 ? item : scale(kPickerItemHeight));
         ::MoveWindow(picker.hwnd(), field.left, field.top, field.right - field.left, height, TRUE);
@@ -166,8 +166,8 @@ LRESULT CCalendarDlg::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
                    suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 
     if (pickerFont.CreatePointFont(kPickerPointSize, kPickerFace, scale.dpi)) {
-        ::SendMessageA(yearCombo.hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(pickerFont.get()), FALSE);
-        ::SendMessageA(monthCombo.hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(pickerFont.get()), FALSE);
+        ::SendMessageW(yearCombo.hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(pickerFont.get()), FALSE);
+        ::SendMessageW(monthCombo.hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(pickerFont.get()), FALSE);
     }
     PlacePickers();
     const auto rect = [](const view::GridRect& r) { return RECT{r.left, r.top, r.right, r.bottom}; };

@@ -4,11 +4,11 @@
 #include "app/ExitPromptDlg.h"
 #include "app/LocalClock.h"
 #include "app/MonthNavigation.h"
+#include "framework/WideText.h"
 #include "framework/WinApp.h"
 #include "notes/MemoFile.h"
 
 #include <cstdio>
-#include <iterator>
 
 namespace app {
 
@@ -29,16 +29,13 @@ using BlockReasonDestroy = BOOL(WINAPI*)(HWND);
 
 template <typename Function>
 Function User32Entry(const char* name) {
-    const HMODULE user32 = ::GetModuleHandleA("user32.dll");
+    const HMODULE user32 = ::GetModuleHandleW(L"user32.dll");
     return user32 ? reinterpret_cast<Function>(reinterpret_cast<void*>(::GetProcAddress(user32, name))) : nullptr;
 }
 
-void GiveBlockReason(HWND window, const char* gbkReason) {
+void GiveBlockReason(HWND window, const char* reason) {
     static const auto create = User32Entry<BlockReasonCreate>("ShutdownBlockReasonCreate");
-    if (!create) return;
-    wchar_t reason[128] = {};
-    if (::MultiByteToWideChar(936, 0, gbkReason, -1, reason, static_cast<int>(std::size(reason))) > 0)
-        create(window, reason);
+    if (create) create(window, fw::WideText(reason).c_str());
 }
 
 void WithdrawBlockReason(HWND window) {
@@ -53,9 +50,9 @@ void WithdrawBlockReason(HWND window) {
 void CCalendarDlg::FillPickers() {
     // Filled without updating the lists item by item, and with the year
     // list's room taken at once: well under half the time.
-    ::SendMessageA(monthCombo.hwnd(), WM_SETREDRAW, FALSE, 0);
-    ::SendMessageA(yearCombo.hwnd(), WM_SETREDRAW, FALSE, 0);
-    ::SendMessageA(yearCombo.hwnd(), CB_INITSTORAGE, kYearItemCount, kYearItemCount * sizeof "2049年");
+    ::SendMessageW(monthCombo.hwnd(), WM_SETREDRAW, FALSE, 0);
+    ::SendMessageW(yearCombo.hwnd(), WM_SETREDRAW, FALSE, 0);
+    ::SendMessageW(yearCombo.hwnd(), CB_INITSTORAGE, kYearItemCount, kYearItemCount * sizeof L"2049年");
     char item[16];
     for (int month = 1; month <= kMonthItemCount; ++month) {
         std::snprintf(item, sizeof item, "%d月", month);
@@ -65,8 +62,8 @@ void CCalendarDlg::FillPickers() {
         std::snprintf(item, sizeof item, "%d年", kFirstShownMonth.year + i);
         yearCombo.AddString(item);
     }
-    ::SendMessageA(monthCombo.hwnd(), WM_SETREDRAW, TRUE, 0);
-    ::SendMessageA(yearCombo.hwnd(), WM_SETREDRAW, TRUE, 0);
+    ::SendMessageW(monthCombo.hwnd(), WM_SETREDRAW, TRUE, 0);
+    ::SendMessageW(yearCombo.hwnd(), WM_SETREDRAW, TRUE, 0);
 }
 
 void CCalendarDlg::SelectPickers(int year, int month) {
@@ -167,7 +164,7 @@ BOOL CCalendarDlg::QueryEndSession(HWND asking) {
     if (answer.warn) {
         // The system waits for the reply, not for the user to read.
         sessionWarningPending = true;
-        ::PostMessageA(hwnd_, kSessionEndWarningMessage, 0, 0);
+        ::PostMessageW(hwnd_, kSessionEndWarningMessage, 0, 0);
     }
     return answer.allowEnd ? TRUE : FALSE;
 }

@@ -1,6 +1,9 @@
 #include "app/DesktopEmbedding.h"
 
 #include "app/DesktopHost.h"
+#include "framework/WideText.h"
+
+#include <iterator>
 
 namespace app {
 
@@ -16,12 +19,12 @@ struct EmbedSearch {
 BOOL CALLBACK DesktopEnumProc(HWND window, LPARAM searchParam) {
     auto& search = *reinterpret_cast<EmbedSearch*>(searchParam);
     if (!::IsWindowVisible(window) || ::IsIconic(window)) return TRUE;
-    const HWND view = ::FindWindowExA(window, nullptr, kDesktopViewClass, nullptr);
-    if (!view || !::FindWindowExA(view, nullptr, kDesktopListClass, nullptr)) return TRUE;
+    const HWND view = ::FindWindowExW(window, nullptr, fw::WideText(kDesktopViewClass).c_str(), nullptr);
+    if (!view || !::FindWindowExW(view, nullptr, fw::WideText(kDesktopListClass).c_str(), nullptr)) return TRUE;
 
-    char className[100] = {};
-    ::GetClassNameA(window, className, sizeof className);
-    if (!IsDesktopHostClass(className)) return TRUE;
+    wchar_t className[100] = {};
+    ::GetClassNameW(window, className, static_cast<int>(std::size(className)));
+    if (!IsDesktopHostClass(fw::NarrowText(className))) return TRUE;
     // GetParent would name the owner of a popup; the real parent is asked for.
     if (::SetParent(search.mainWindow, view) && ::GetAncestor(search.mainWindow, GA_PARENT) == view) search.host = view;
     return TRUE;

@@ -9,7 +9,7 @@ namespace {
 BOOL CALLBACK AddWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas) {
     MONITORINFO info{};
     info.cbSize = sizeof info;
-    if (::GetMonitorInfoA(monitor, &info)) {
+    if (::GetMonitorInfoW(monitor, &info)) {
         const RECT& work = info.rcWork;
         reinterpret_cast<std::vector<ScreenRect>*>(areas)->push_back({work.left, work.top, work.right, work.bottom});
     }

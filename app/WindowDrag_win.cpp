@@ -6,7 +6,7 @@ void StartWindowDrag(HWND window, POINT) {
     // One move loop, started while the button is surely down; it ends at the
     // release. A second loop (from a posted caption press) would start after
     // the release and follow the pointer until the next click or Enter.
-    ::SendMessageA(window, WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
+    ::SendMessageW(window, WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
 }
 
 }  // namespace app
