@@ -10,11 +10,13 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace gui_test {
 
-// Dispatches messages until none has arrived for `quietMs`.
+// Dispatches messages until none has arrived for `quietMs`, through the
+// wide calls, so a typed character outside the code page arrives whole.
 void PumpUntilIdle(int quietMs = 50);
 
 void MoveMouse(HWND window, POINT client);
@@ -26,6 +28,10 @@ void ReleaseLeft(HWND window, POINT client);
 // release of `virtualKey`, with Ctrl held around it when `control`. Does
 // not pump: a key that opens a modal loop runs it in the caller's pump.
 void KeyInput(WORD virtualKey, bool control = false);
+// Real input of characters, as the emoji panel or an input method gives
+// them: each UTF-16 unit a press and release of its own (a character
+// outside the BMP is two, its surrogates). Does not pump.
+void CharacterInput(std::wstring_view units);
 // KeyInput, then `pump` until one of this thread's message loops (a modal
 // one too) has taken the key's release from the queue, for at most
 // `limitMs`: on a busy display real input can arrive after the queue went

@@ -33,10 +33,10 @@ void PumpUntilIdle(int quietMs) {
     for (;;) {
         MSG message;
         bool any = false;
-        while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
             any = true;
             ::TranslateMessage(&message);
-            ::DispatchMessageA(&message);
+            ::DispatchMessageW(&message);
         }
         if (!any &&
             ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(quietMs), QS_ALLINPUT) == WAIT_TIMEOUT)
@@ -68,6 +68,20 @@ void KeyInput(WORD virtualKey, bool control) {
     key(virtualKey, 0);
     key(virtualKey, KEYEVENTF_KEYUP);
     if (control) key(VK_CONTROL, KEYEVENTF_KEYUP);
+    ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+void CharacterInput(std::wstring_view units) {
+    std::vector<INPUT> inputs;
+    for (const wchar_t unit : units) {
+        for (const DWORD up : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
+            INPUT input{};
+            input.type = INPUT_KEYBOARD;
+            input.ki.wScan = unit;
+            input.ki.dwFlags = KEYEVENTF_UNICODE | up;
+            inputs.push_back(input);
+        }
+    }
     ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
