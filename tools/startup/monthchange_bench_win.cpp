@@ -36,9 +36,9 @@ double Now() {
 
 void Pump() {
     MSG message;
-    while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         ::TranslateMessage(&message);
-        ::DispatchMessageA(&message);
+        ::DispatchMessageW(&message);
     }
 }
 
@@ -96,8 +96,8 @@ int main(int argc, char** argv) {
     for (int i = 0; i < changes; ++i) {
         const int before = view.year * 12 + view.month;
         const double start = Now();
-        ::PostMessageA(next, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-        ::PostMessageA(next, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+        ::PostMessageW(next, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+        ::PostMessageW(next, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
         Pump();
         ::GdiFlush();
         times.push_back(Now() - start);
