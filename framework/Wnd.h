@@ -5,6 +5,8 @@
 // WM_NCDESTROY. Messages are dispatched through the class's message table
 // (MessageMap.h), falling back to the base class's table and then to the
 // system's default processing. No exception leaves a window procedure.
+// Every window is a Unicode window, so a typed character arrives whole;
+// the framework's texts stay narrow GB18030 (WideText.h converts them).
 #pragma once
 
 #include "framework/MessageMap.h"
