@@ -1,6 +1,6 @@
 // Whole-file reads and writes for the note and memo files.
 //
-// Paths are narrow GBK text relative to the current directory (the notes
+// Paths are narrow GB18030 text relative to the current directory (the notes
 // folder, entered once at start-up). A write never destroys what was on
 // disk: the new bytes go to a temporary file beside the target, are flushed
 // to the disk and then replace the old file in one step. If any step fails
