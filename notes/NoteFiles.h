@@ -30,6 +30,10 @@ extern const char kPathSeparator;
 // buffer and `size` 0 when the file cannot be opened or read.
 [[nodiscard]] std::unique_ptr<char[]> ReadWholeFile(const char* path, std::size_t& size);
 
+// The whole file when it holds at most `maxBytes` bytes; none when it is
+// missing, cannot be read or is longer, so a stray huge file costs nothing.
+[[nodiscard]] std::optional<std::string> ReadFileOfAtMost(const char* path, std::size_t maxBytes);
+
 // Deletes the file. 0 when no file is left at `path` (including when there
 // was none), -1 when it is still there.
 [[nodiscard]] int RemoveFile(const char* path);

@@ -150,4 +150,30 @@ TEST(NoteFiles, NamesOutsideGbkReachTheSameFiles) {
     }
 }
 
+TEST(NoteFiles, ReadFileOfAtMostGivesOnlyFilesWithinTheLimit) {
+    notes_test::ScratchDir scratch;
+    const std::string name = "\xBD\xDA\xBC\xD9\xC8\xD5\x94\x39\xBC\x38";  // 节假日 and U+1F382
+    ASSERT_EQ(notes::WriteWholeFile(name.c_str(), "0123456789", 10), 0);
+    ASSERT_EQ(notes::WriteWholeFile("empty", "", 0), 0);
+    ASSERT_EQ(notes::EnsureDir("folder"), 0);
+    ASSERT_EQ(notes::EnsureDir(".."), 0);
+    struct Case {
+        std::string path;
+        std::size_t maxBytes;
+        std::optional<std::string> text;
+    };
+    const Case cases[] = {
+        {name, 10, "0123456789"}, {name, 1 << 20, "0123456789"}, {name, 9, std::nullopt},
+        {"empty", 0, ""},         {"missing", 10, std::nullopt}, {"folder", 10, std::nullopt},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(notes::ReadFileOfAtMost(c.path.c_str(), c.maxBytes), c.text) << c.path << ' ' << c.maxBytes;
+
+    // Longer than one read's chunk, on both sides of the limit.
+    const std::string large(10000, 'x');
+    ASSERT_EQ(notes::WriteWholeFile("large", large.data(), large.size()), 0);
+    EXPECT_EQ(notes::ReadFileOfAtMost("large", large.size()), large);
+    EXPECT_EQ(notes::ReadFileOfAtMost("large", large.size() - 1), std::nullopt);
+}
+
 }  // namespace
