@@ -8,6 +8,7 @@
 #include "app/NotesFolder.h"
 #include "app/ProgramVersion.h"
 #include "app/SingleInstance.h"
+#include "base/WideText_win.h"
 #include "ics/NotesExport.h"
 
 #include <commctrl.h>
@@ -55,14 +56,11 @@ void WriteToStandardOutput(const std::string& lines) {
 
 // A console shows characters, not bytes of a code page.
 void WriteToParentConsole(const std::string& lines) {
-    const HANDLE console = ::CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+    const HANDLE console = ::CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                          nullptr, OPEN_EXISTING, 0, nullptr);
     if (console == INVALID_HANDLE_VALUE) return;
-    const int length = ::MultiByteToWideChar(CP_ACP, 0, lines.data(), static_cast<int>(lines.size()), nullptr, 0);
-    std::wstring text(static_cast<std::size_t>(length > 0 ? length : 0), L'\0');
-    if (length > 0) ::MultiByteToWideChar(CP_ACP, 0, lines.data(), static_cast<int>(lines.size()), text.data(), length);
     // The parent's prompt is already on the line: the report starts below it.
-    text.insert(0, L"\r\n");
+    const std::wstring text = L"\r\n" + base::Gb18030ToWide(lines);
     DWORD written = 0;
     ::WriteConsoleW(console, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
     ::CloseHandle(console);
@@ -108,7 +106,8 @@ BOOL CCalendarApp::InitInstance() {
     const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     ::InitCommonControlsEx(&controls);
 
-    const Launch launch = ParseCommandLine(::GetCommandLineA());
+    // Wide, so a file name with any character reaches the export.
+    const Launch launch = ParseCommandLine(base::WideToGb18030(::GetCommandLineW()).c_str());
     if (launch.kind == LaunchKind::ShowVersion) {
         fw::AfxMessageBox(kVersionMessage, MB_OK | MB_ICONINFORMATION);
         return FALSE;
@@ -119,7 +118,7 @@ BOOL CCalendarApp::InitInstance() {
     }
 
     // Never closed: the marker lives exactly as long as this copy.
-    const HANDLE marker = ::CreateEventA(nullptr, FALSE, FALSE, kInstanceMarkerName);
+    const HANDLE marker = ::CreateEventW(nullptr, FALSE, FALSE, base::Gb18030ToWide(kInstanceMarkerName).c_str());
     if (JudgeInstanceMarker(marker != nullptr, ::GetLastError()) == InstanceStart::Duplicate) {
         fw::AfxMessageBox(kDuplicateInstanceMessage, MB_OK);
         return -1;

@@ -44,7 +44,7 @@ void CCalendarDlg::OnHeadlineFetched(int result, std::string_view body) {
     // The label's text, the title and the link change together, so a click
     // opens the link of the title shown.
     if (const std::optional<news::Headline> headline =
-            news::ParseHeadline(body.substr(0, news::kHeadlineBodyCapacity))) {
+            news::ParseHeadline(news::CapHeadlineBody(body))) {
         headlineLink = headline->link;
         headlineTitle = headline->title;
         ShowHeadlineTitle();

@@ -4,7 +4,7 @@
 #include "app/HolidayFileNotice.h"
 #include "app/LocalClock.h"
 #include "app/Registry.h"
-#include "framework/WideText.h"
+#include "base/WideText_win.h"
 #include "framework/WinApp.h"
 #include "notes/NoteFiles.h"
 
@@ -16,7 +16,8 @@ void CCalendarDlg::LoadHolidaySchedules() {
     // passed over and fetched again.
     const int lastFetchable = LocalToday().year + 1;
     for (int year = lunar::HolidayTable::LastBuiltInYear() + 1; year <= lastFetchable; ++year) {
-        const std::optional<std::string> kept = lunar::ReadScheduleFile(FetchedYearPath(year, '\\').c_str());
+        const std::optional<std::string> kept =
+            notes::ReadFileOfAtMost(FetchedYearPath(year, '\\').c_str(), lunar::kMaxScheduleFileBytes);
         if (!kept) continue;
         if (std::optional<lunar::DatedMarks> days = ReadFetchedYearFile(*kept, year))
             monthView->holidays.SetNotice(lunar::ScheduleSource::Fetched, year, std::move(*days));
@@ -24,7 +25,8 @@ void CCalendarDlg::LoadHolidaySchedules() {
 
     // The user's update file brings the days off of years the other sources
     // lack or get wrong, and wins over both.
-    const std::optional<std::string> bytes = lunar::ReadScheduleFile(lunar::kHolidayUpdateFileName);
+    const std::optional<std::string> bytes =
+        notes::ReadFileOfAtMost(lunar::kHolidayUpdateFileName, lunar::kMaxScheduleFileBytes);
     const std::optional<lunar::HolidayUpdateResult> result =
         bytes ? std::optional(monthView->holidays.ApplyUpdate(*bytes)) : std::nullopt;
 
@@ -92,7 +94,7 @@ void CCalendarDlg::OnHolidayYearFetched(const std::string& address, news::WebGet
         return;
     }
     // Kept beside "日历" for the next start; shown now even when it cannot be.
-    ::CreateDirectoryW(fw::WideText(kFetchedHolidayFolder).c_str(), nullptr);
+    ::CreateDirectoryW(base::Gb18030ToWide(kFetchedHolidayFolder).c_str(), nullptr);
     const std::string text = FetchedYearFileText(*check.year, address);
     static_cast<void>(
         notes::WriteWholeFile(FetchedYearPath(holidayFetchYear, '\\').c_str(), text.data(), text.size()));

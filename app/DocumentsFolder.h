@@ -9,7 +9,7 @@ namespace app {
 
 using DocumentsFolderSource = std::string (*)();
 
-// The documents folder (SHGetSpecialFolderPathA, CSIDL_PERSONAL, without
+// The documents folder (SHGetFolderPathW, CSIDL_PERSONAL, without
 // creating it); empty when the system cannot say.
 std::string DocumentsFolder();
 

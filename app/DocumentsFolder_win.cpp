@@ -1,5 +1,7 @@
 #include "app/DocumentsFolder.h"
 
+#include "base/WideText_win.h"
+
 #include <windows.h>
 #include <shlobj.h>
 
@@ -8,9 +10,9 @@ namespace app {
 namespace {
 
 std::string SystemDocumentsFolder() {
-    char path[MAX_PATH] = {};
-    if (!::SHGetSpecialFolderPathA(nullptr, path, CSIDL_PERSONAL, FALSE)) return {};
-    return path;
+    wchar_t path[MAX_PATH] = {};
+    if (FAILED(::SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, path))) return {};
+    return base::WideToGb18030(path);
 }
 
 DocumentsFolderSource source = &SystemDocumentsFolder;

@@ -1,5 +1,7 @@
 // The current user's registry (Windows only): settings values and the
-// autostart entry. All texts are narrow GBK; every call returns 0 or -1.
+// autostart entry. Names and texts are narrow GB18030 here and wide in the
+// registry, so other programs read every character; every call returns 0
+// or -1.
 #pragma once
 
 #include "app/Settings.h"
@@ -10,7 +12,8 @@ namespace app {
 
 // Reads a value of HKEY_CURRENT_USER\subkey as text into `buffer`, always
 // NUL-terminated. Fails when the key or value is missing or the value does
-// not fit in bufferSize - 1 bytes. The value's type is not examined.
+// not fit in bufferSize - 1 bytes. A text value (REG_SZ, REG_EXPAND_SZ,
+// REG_MULTI_SZ) is its characters, any other type its bytes as they are.
 [[nodiscard]] int ReadRegString(const char* subkey, const char* valueName, char* buffer, std::size_t bufferSize);
 
 // Writes `text` as a REG_SZ value of HKEY_CURRENT_USER\subkey, creating the

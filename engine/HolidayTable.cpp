@@ -19,9 +19,6 @@ constexpr int YearOf(std::int32_t entry) { return (entry < 0 ? -entry : entry) /
 constexpr int kBuiltInFirstYear = YearOf(kBuiltInDays[0]);
 constexpr int kBuiltInLastYear = YearOf(kBuiltInDays[std::size(kBuiltInDays) - 1]);
 
-// A real update file is a few kilobytes a year.
-constexpr std::size_t kMaxUpdateFileBytes = 1 << 20;
-
 constexpr std::string_view kOffUtf8 = "\xE4\xBC\x91", kOffGbk = "\xD0\xDD";
 constexpr std::string_view kWorkUtf8 = "\xE7\x8F\xAD", kWorkGbk = "\xB0\xE0";
 // The full-width space U+3000.
@@ -157,7 +154,7 @@ std::optional<std::string> ReadScheduleFile(const char* path) {
     std::size_t got = 0;
     while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {
         text.append(buffer, got);
-        if (text.size() > kMaxUpdateFileBytes) return std::nullopt;
+        if (text.size() > kMaxScheduleFileBytes) return std::nullopt;
     }
     if (std::ferror(file.get())) return std::nullopt;
     return text;

@@ -9,6 +9,7 @@
 // source that brings a notice replaces that notice only.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -84,8 +85,11 @@ ParsedUpdate ParseUpdateText(std::string_view text);
 // The update file in the notes folder.
 inline constexpr char kHolidayUpdateFileName[] = "节假日.txt";
 
+// Larger than any real schedule file: a real update file is a few kilobytes a year.
+inline constexpr std::size_t kMaxScheduleFileBytes = 1 << 20;
+
 // A file's bytes whole; none when it is missing, unreadable or larger than
-// any real schedule file.
+// kMaxScheduleFileBytes.
 std::optional<std::string> ReadScheduleFile(const char* path);
 
 class HolidayTable {

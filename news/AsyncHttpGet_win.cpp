@@ -41,7 +41,7 @@ bool ParseDottedAddress(const std::string& host, Ipv4Address& address) {
 // Wine's WSACancelAsyncRequest stops nothing: it reports success while
 // the lookup goes on, writes its buffer and posts its reply.
 bool CancelStopsLookups() {
-    const HMODULE ntdll = ::GetModuleHandleA("ntdll.dll");
+    const HMODULE ntdll = ::GetModuleHandleW(L"ntdll.dll");
     return !ntdll || !::GetProcAddress(ntdll, "wine_get_version");
 }
 
@@ -91,7 +91,7 @@ private:
     }
 
     static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        auto* self = reinterpret_cast<Driver*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
+        auto* self = reinterpret_cast<Driver*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
         if (self) {
             switch (message) {
                 case kLookupMessage: self->OnLookup(static_cast<HostLookup::Request>(wParam), lParam); return 0;
@@ -104,7 +104,7 @@ private:
                 default: break;
             }
         }
-        return ::DefWindowProcA(window, message, wParam, lParam);
+        return ::DefWindowProcW(window, message, wParam, lParam);
     }
 
     // The reply of a lookup, in time or late: either way the system is
@@ -218,10 +218,10 @@ private:
         connection_.ShutdownBoth();
         connection_.Close();
         MSG message;
-        while (::PeekMessageA(&message, window_, kLookupMessage, kSocketMessage, PM_REMOVE)) {
+        while (::PeekMessageW(&message, window_, kLookupMessage, kSocketMessage, PM_REMOVE)) {
             if (message.message == kLookupMessage) lookups_.Release(static_cast<HostLookup::Request>(message.wParam));
         }
-        while (::PeekMessageA(&message, window_, WM_TIMER, WM_TIMER, PM_REMOVE)) {
+        while (::PeekMessageW(&message, window_, WM_TIMER, WM_TIMER, PM_REMOVE)) {
         }
     }
 

@@ -1,6 +1,7 @@
 #include "news/Headline.h"
 
 #include "base/AsciiText.h"
+#include "base/Gb18030.h"
 
 namespace news {
 
@@ -14,6 +15,10 @@ bool IsForbiddenInLink(char c) {
 }
 
 }  // namespace
+
+std::string_view CapHeadlineBody(std::string_view body) {
+    return body.substr(0, base::Gb18030PrefixOfBytes(body, kHeadlineBodyCapacity));
+}
 
 std::optional<Headline> ParseHeadline(std::string_view body) {
     std::size_t start = 0;

@@ -14,8 +14,12 @@ inline constexpr std::size_t kHeadlineBodyCapacity = 1023;
 
 struct Headline {
     std::string link;   // may be empty
-    std::string title;  // GBK; trailing CR and LF are kept
+    std::string title;  // GB18030 (GBK bytes for GBK); trailing CR and LF are kept
 };
+
+// The part of a fetched body that is read: its first kHeadlineBodyCapacity
+// bytes, less a GB18030 character the capacity would cut in half.
+[[nodiscard]] std::string_view CapHeadlineBody(std::string_view body);
 
 // Body format: any spaces, CR, LF or TAB; "*"; the link up to the first
 // TAB; one TAB; the title to the end of the body (further TABs included).

@@ -1,6 +1,8 @@
 #include "news/WebGet.h"
 #include "news/MessageWindow_win.h"
 
+#include "base/WideText_win.h"
+
 #include <windows.h>
 #include <winhttp.h>
 
@@ -51,15 +53,7 @@ void CALLBACK OnStatus(HINTERNET, DWORD_PTR contextValue, DWORD status, LPVOID i
     if (!event) return;  // the whole-answer timer ends the GET
     if (status == WINHTTP_CALLBACK_STATUS_REQUEST_ERROR && info)
         event->error = static_cast<const WINHTTP_ASYNC_RESULT*>(info)->dwError;
-    if (!::PostMessageA(context->window, kEventMessage, 0, reinterpret_cast<LPARAM>(event))) delete event;
-}
-
-std::wstring Widen(std::string_view text) {
-    if (text.empty()) return {};
-    const int length = ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring out(static_cast<std::size_t>(length), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), out.data(), length);
-    return out;
+    if (!::PostMessageW(context->window, kEventMessage, 0, reinterpret_cast<LPARAM>(event))) delete event;
 }
 
 std::string Narrow(const std::wstring& text) {
@@ -80,7 +74,7 @@ public:
         if (window_) {
             // Events still queued own their memory.
             MSG message;
-            while (::PeekMessageA(&message, window_, kEventMessage, kEventMessage, PM_REMOVE))
+            while (::PeekMessageW(&message, window_, kEventMessage, kEventMessage, PM_REMOVE))
                 delete reinterpret_cast<Event*>(message.lParam);
             ::DestroyWindow(window_);
         }
@@ -125,7 +119,7 @@ private:
 
     // Opens and sends the request for one address; false when it cannot.
     bool Open(std::string_view address) {
-        std::wstring url = Widen(address);
+        std::wstring url = base::Gb18030ToWide(address);
         URL_COMPONENTS parts{};
         parts.dwStructSize = sizeof parts;
         parts.dwHostNameLength = parts.dwUrlPathLength = parts.dwExtraInfoLength = static_cast<DWORD>(-1);
@@ -234,7 +228,7 @@ private:
     }
 
     static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        auto* self = reinterpret_cast<Driver*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
+        auto* self = reinterpret_cast<Driver*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
         if (message == kEventMessage) {
             const std::unique_ptr<Event> event(reinterpret_cast<Event*>(lParam));
             if (self && event) self->OnEvent(*event);
@@ -244,7 +238,7 @@ private:
             self->Finish(WebGetResult::TimedOut);
             return 0;
         }
-        return ::DefWindowProcA(window, message, wParam, lParam);
+        return ::DefWindowProcW(window, message, wParam, lParam);
     }
 
     HWND window_ = nullptr;

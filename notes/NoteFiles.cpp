@@ -104,6 +104,21 @@ std::unique_ptr<char[]> ReadWholeFile(const char* path, std::size_t& size) {
     return buffer;
 }
 
+std::optional<std::string> ReadFileOfAtMost(const char* path, std::size_t maxBytes) {
+    FileHandle file(platform::OpenForReading(path));
+    if (!file) return std::nullopt;
+    // Read to the end rather than trust the length: the file may grow meanwhile.
+    std::string text;
+    char chunk[4096];
+    for (;;) {
+        const long long got = platform::ReadSome(file.get(), chunk, sizeof chunk);
+        if (got < 0) return std::nullopt;
+        if (got == 0) return text;
+        text.append(chunk, static_cast<std::size_t>(got));
+        if (text.size() > maxBytes) return std::nullopt;
+    }
+}
+
 int RemoveFile(const char* path) { return platform::RemovePath(path); }
 
 bool IsMissing(const char* path) { return platform::PathIsMissing(path); }

@@ -1,6 +1,6 @@
 // Whole-file reads and writes for the note and memo files.
 //
-// Paths are narrow GBK text relative to the current directory (the notes
+// Paths are narrow GB18030 text relative to the current directory (the notes
 // folder, entered once at start-up). A write never destroys what was on
 // disk: the new bytes go to a temporary file beside the target, are flushed
 // to the disk and then replace the old file in one step. If any step fails
@@ -29,6 +29,10 @@ extern const char kPathSeparator;
 // The whole file followed by one NUL byte, and its length in `size`; no
 // buffer and `size` 0 when the file cannot be opened or read.
 [[nodiscard]] std::unique_ptr<char[]> ReadWholeFile(const char* path, std::size_t& size);
+
+// The whole file when it holds at most `maxBytes` bytes; none when it is
+// missing, cannot be read or is longer, so a stray huge file costs nothing.
+[[nodiscard]] std::optional<std::string> ReadFileOfAtMost(const char* path, std::size_t maxBytes);
 
 // Deletes the file. 0 when no file is left at `path` (including when there
 // was none), -1 when it is still there.

@@ -1,6 +1,8 @@
 #include "notes/NoteFiles.h"
 #include "notes/NoteFilesPlatform.h"
 
+#include "base/WideText_win.h"
+
 #include <cerrno>
 #include <climits>
 #include <string>
@@ -20,15 +22,20 @@ namespace platform {
 
 namespace {
 
+using base::Gb18030ToWide;
+
 // The runtime's read and write take an unsigned int count.
 unsigned int ChunkOf(std::size_t size) { return size > INT_MAX ? INT_MAX : static_cast<unsigned int>(size); }
 
 }  // namespace
 
-int OpenForReading(const char* path) { return ::_open(path, _O_RDONLY | _O_BINARY | _O_NOINHERIT); }
+int OpenForReading(const char* path) {
+    return ::_wopen(Gb18030ToWide(path).c_str(), _O_RDONLY | _O_BINARY | _O_NOINHERIT);
+}
 
 int CreateNew(const char* path, bool& nameTaken) {
-    const int fd = ::_open(path, _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT, _S_IREAD | _S_IWRITE);
+    const int fd = ::_wopen(Gb18030ToWide(path).c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
+                            _S_IREAD | _S_IWRITE);
     nameTaken = fd < 0 && errno == EEXIST;
     return fd;
 }
@@ -44,20 +51,22 @@ int FlushToDisk(int fd) { return ::_commit(fd) == 0 ? 0 : -1; }
 int CloseFd(int fd) { return ::_close(fd) == 0 ? 0 : -1; }
 
 int MoveOver(const char* from, const char* to) {
-    return ::MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) ? 0 : -1;
+    const bool moved = ::MoveFileExW(Gb18030ToWide(from).c_str(), Gb18030ToWide(to).c_str(),
+                                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    return moved ? 0 : -1;
 }
 
-int RemovePath(const char* path) { return (::_unlink(path) == 0 || errno == ENOENT) ? 0 : -1; }
+int RemovePath(const char* path) { return (::_wunlink(Gb18030ToWide(path).c_str()) == 0 || errno == ENOENT) ? 0 : -1; }
 
 bool PathIsMissing(const char* path) {
-    if (::GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES) return false;
+    if (::GetFileAttributesW(Gb18030ToWide(path).c_str()) != INVALID_FILE_ATTRIBUTES) return false;
     const DWORD error = ::GetLastError();
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
 }
 
-int ChangeDir(const char* path) { return ::_chdir(path) == 0 ? 0 : -1; }
+int ChangeDir(const char* path) { return ::_wchdir(Gb18030ToWide(path).c_str()) == 0 ? 0 : -1; }
 
-int MakeDir(const char* path) { return ::_mkdir(path) == 0 ? 0 : -1; }
+int MakeDir(const char* path) { return ::_wmkdir(Gb18030ToWide(path).c_str()) == 0 ? 0 : -1; }
 
 unsigned long ProcessId() { return ::GetCurrentProcessId(); }
 
@@ -85,13 +94,14 @@ struct FileTraits {
 
 std::vector<std::string> FilesIn(const char* folder) {
     std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    const base::UniqueHandle<FindTraits> find(::FindFirstFileA((std::string(folder) + "\\*").c_str(), &found));
+    WIN32_FIND_DATAW found;
+    const base::UniqueHandle<FindTraits> find(
+        ::FindFirstFileW(Gb18030ToWide(std::string(folder) + "\\*").c_str(), &found));
     if (!find) return names;
     do {
         if ((found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) == 0)
-            names.emplace_back(found.cFileName);
-    } while (::FindNextFileA(find.get(), &found));
+            names.push_back(base::WideToGb18030(found.cFileName));
+    } while (::FindNextFileW(find.get(), &found));
     return names;
 }
 
@@ -109,8 +119,9 @@ ProcessState StateOfProcess(unsigned long pid) {
 
 bool Identify(const char* path, unsigned long long& volume, unsigned long long& index) {
     // No access asked: a folder the user may not list can still be told apart.
-    const base::UniqueHandle<FileTraits> file(::CreateFileA(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                                            nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    const base::UniqueHandle<FileTraits> file(
+        ::CreateFileW(Gb18030ToWide(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                      OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     BY_HANDLE_FILE_INFORMATION info;
     if (!file || !::GetFileInformationByHandle(file.get(), &info)) return false;
     volume = info.dwVolumeSerialNumber;
@@ -119,14 +130,15 @@ bool Identify(const char* path, unsigned long long& volume, unsigned long long& 
 }
 
 bool MakeAbsolute(const char* path, std::string& absolute) {
+    const std::wstring wide = Gb18030ToWide(path);
     // No fixed buffer: a long current directory makes a long full path.
-    DWORD needed = ::GetFullPathNameA(path, 0, nullptr, nullptr);
+    DWORD needed = ::GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
     for (int attempt = 0; attempt < 4 && needed > 0; ++attempt) {
-        std::vector<char> full(needed);
-        const DWORD length = ::GetFullPathNameA(path, needed, full.data(), nullptr);
+        std::vector<wchar_t> full(needed);
+        const DWORD length = ::GetFullPathNameW(wide.c_str(), needed, full.data(), nullptr);
         if (length == 0) return false;
         if (length < needed) {
-            absolute.assign(full.data(), length);
+            absolute = base::WideToGb18030(std::wstring_view(full.data(), length));
             return true;
         }
         needed = length;  // the current directory grew in between

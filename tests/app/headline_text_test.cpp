@@ -1,8 +1,13 @@
 // The headline title in the strip, and the memo pad's save warnings.
 #include "app/HeadlineText.h"
 #include "app/MemoAutosave.h"
+#include "base/Gb18030.h"
+#include "news/Headline.h"
 
 #include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
 
 namespace {
 
@@ -36,6 +41,34 @@ TEST(HeadlineText, FitsWithEllipsisOnCharacterBoundaries) {
         {"abcdefgh", "3", "..."},
         {"abcdefgh", "2", ""}};
     for (const auto& c : cases) EXPECT_EQ(app::FitWithEllipsis(c[0], std::stoi(c[1]), byteWidth), c[2]) << c[0];
+}
+
+// From the fetched body to the label's UTF-16 text, as the strip shows it:
+// characters outside GBK arrive whole, and a cut keeps them whole or leaves
+// them out.
+TEST(HeadlineText, CharactersOutsideGbkReachTheLabelWhole) {
+    const std::string cake = "\x94\x39\xBC\x38";  // U+1F382
+    const std::string ji = "\x95\x34\xB2\x35";    // U+20BB7
+    const auto byteWidth = [](std::string_view text) { return static_cast<int>(text.size()); };
+    struct Case {
+        std::string title;
+        int maxWidth;
+        std::u16string shown;
+    };
+    const Case cases[] = {
+        {"生日" + cake + "&" + ji, 100, u"生日\U0001F382&&\U00020BB7"},
+        {"生日" + cake + "&" + ji, 12, u"生日\U0001F382&&..."},
+        {"生日" + cake + "&" + ji, 11, u"生日\U0001F382..."},
+        {"生日" + cake + "&" + ji, 10, u"生日..."},  // "生日" and three bytes of the cake are no character
+        {ji + ji + "\r\n", 8, u"\U00020BB7\U00020BB7"},
+        {ji + ji + "x", 8, u"\U00020BB7..."},
+    };
+    for (const Case& c : cases) {
+        const std::optional<news::Headline> headline = news::ParseHeadline(news::CapHeadlineBody("*L\t" + c.title));
+        ASSERT_TRUE(headline);
+        const std::string label = app::EscapeMnemonics(app::FitWithEllipsis(headline->title, c.maxWidth, byteWidth));
+        EXPECT_EQ(base::Gb18030ToUtf16(label), c.shown) << c.maxWidth;
+    }
 }
 
 TEST(MemoAutosave, WarnsOncePerRunOfFailures) {

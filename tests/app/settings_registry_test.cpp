@@ -180,4 +180,49 @@ TEST_F(SettingsRegistry, NewsHostNamesTheHeadlineServer) {
     EXPECT_EQ(endpoint.port, 8080);
 }
 
+// A value as other programs read it, through the wide calls.
+std::wstring WideValue(const char* subkey, const wchar_t* name) {
+    wchar_t data[64] = {};
+    DWORD size = sizeof data - sizeof(wchar_t);
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, subkey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return L"(no key)";
+    const LONG result = RegQueryValueExW(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(data), &size);
+    RegCloseKey(key);
+    return result == ERROR_SUCCESS ? std::wstring(data, size / sizeof(wchar_t)) : L"(none)";
+}
+
+TEST_F(SettingsRegistry, EveryCharacterOfNamesAndTextsIsKept) {
+    struct Case {
+        const char* name;
+        const wchar_t* wideName;
+        const char* text;
+        std::wstring wide;  // with the terminator stored
+    };
+    using namespace std::string_literals;
+    const Case cases[] = {
+        {"Text", L"Text", "卸载 -20", L"\u5378\u8F7D -20\0"s},
+        {"Text", L"Text", "\x94\x39\xBC\x38生日", L"\xD83C\xDF82\u751F\u65E5\0"s},  // U+1F382
+        {"\x95\x34\xB2\x35", L"\xD842\xDFB7", "\xFE\x9F", L"\u4DAE\0"s},            // U+20BB7; U+4DAE
+        {"Text", L"Text", "", L"\0"s},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        ASSERT_EQ(app::WriteRegString(kScratchKey, c.name, c.text), 0);
+        EXPECT_EQ(WideValue(kScratchKey, c.wideName), c.wide);
+        char buffer[app::kSettingTextSize];
+        ASSERT_EQ(app::ReadRegString(kScratchKey, c.name, buffer, sizeof buffer), 0);
+        EXPECT_STREQ(buffer, c.text);
+    }
+
+    // The limit is in bytes of the narrow text: 63 cakes and their terminator fill 253.
+    std::string cakes;
+    for (int i = 0; i < 63; ++i) cakes += "\x94\x39\xBC\x38";
+    ASSERT_EQ(app::WriteRegString(kScratchKey, "Long", cakes.c_str()), 0);
+    char buffer[app::kSettingTextSize];
+    ASSERT_EQ(app::ReadRegString(kScratchKey, "Long", buffer, sizeof buffer), 0);
+    EXPECT_EQ(std::string(buffer), cakes);
+    ASSERT_EQ(app::WriteRegString(kScratchKey, "Long", (cakes + "abc").c_str()), 0);  // 256 bytes
+    EXPECT_EQ(app::ReadRegString(kScratchKey, "Long", buffer, sizeof buffer), -1);
+}
+
 }  // namespace

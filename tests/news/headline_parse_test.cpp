@@ -67,4 +67,24 @@ TEST(HeadlineParse, ReadsOnlyTheLengthGiven) {
     EXPECT_EQ(cut->title, "Ti");
 }
 
+TEST(HeadlineParse, TheCapacityNeverCutsACharacter) {
+    const std::string cake = "\x94\x39\xBC\x38";  // U+1F382
+    const std::string head = "*L\t";
+    struct Case {
+        std::string body;
+        std::size_t kept;
+    };
+    const Case cases[] = {
+        {head + std::string(kHeadlineBodyCapacity - head.size(), 'a'), kHeadlineBodyCapacity},
+        {head + std::string(kHeadlineBodyCapacity, 'a'), kHeadlineBodyCapacity},
+        {head + std::string(kHeadlineBodyCapacity - head.size() - 4, 'a') + cake + "b", kHeadlineBodyCapacity},
+        {head + std::string(kHeadlineBodyCapacity - head.size() - 3, 'a') + cake, kHeadlineBodyCapacity - 3},
+        {head + std::string(kHeadlineBodyCapacity - head.size() - 1, 'a') + cake, kHeadlineBodyCapacity - 1},
+        {head + std::string(kHeadlineBodyCapacity - head.size() - 1, 'a') + "\xC4\xEA", kHeadlineBodyCapacity - 1},
+        {head + "\xC4\xEA" + cake, head.size() + 6},
+        {"", 0},
+    };
+    for (const Case& c : cases) EXPECT_EQ(CapHeadlineBody(c.body), c.body.substr(0, c.kept)) << c.kept;
+}
+
 }  // namespace

@@ -1,6 +1,7 @@
 // The file utilities: entering folders, whole-file reads, removal, and the
 // names of the note files.
 #include "notes/NoteFiles.h"
+#include "notes/NoteFilesPlatform.h"
 #include "notes/NoteStore.h"
 
 #include "scratch_dir.h"
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -111,6 +113,67 @@ TEST(NoteFiles, DeletingAStoreWhoseFileIsAFolderFails) {
     ASSERT_EQ(notes::EnsureDir(store.FileName()), 0);  // a folder named like the file
     ASSERT_EQ(notes::EnsureDir(notes_test::PathOf("..", "..").c_str()), 0);
     EXPECT_EQ(store.Save(), -1);  // nothing to write, and the "file" cannot go
+}
+
+// Folders and files whose names hold characters no narrow code page of the
+// system has: every operation reaches the same file, and a listing gives
+// the name back in the bytes it was made with.
+TEST(NoteFiles, NamesOutsideGbkReachTheSameFiles) {
+    const std::string names[] = {
+        "\x94\x39\xBC\x38",          // U+1F382, four bytes
+        "\x95\x34\xB2\x35\xD5\xC5",  // U+20BB7 and 张
+        "\xFE\x9F",                  // U+4DAE, a pair beyond GBK
+        "caf\x81\x30\x8A\x31",       // U+00E4, four bytes below U+FFFF
+    };
+    for (const std::string& name : names) {
+        SCOPED_TRACE(name);
+        notes_test::ScratchDir scratch;
+        ASSERT_EQ(notes::EnsureDir(name.c_str()), 0);
+        ASSERT_EQ(notes::EnsureDir(".."), 0);
+        const std::string file = notes_test::PathOf(name.c_str(), (name + ".txt").c_str());
+        ASSERT_EQ(notes::WriteWholeFile(file.c_str(), "ab", 2), 0);
+        EXPECT_FALSE(notes::IsMissing(file.c_str()));
+        EXPECT_EQ(FileContents(file), (Bytes{'a', 'b'}));
+        EXPECT_EQ(notes::platform::FilesIn(name.c_str()), std::vector<std::string>{name + ".txt"});
+        EXPECT_EQ(scratch.FileCount(), 1);  // the very file, no look-alike beside it
+
+        const std::optional<std::string> absolute = notes::AbsolutePath(file.c_str());
+        ASSERT_TRUE(absolute);
+        EXPECT_EQ(absolute->substr(absolute->size() - file.size()), file);
+        EXPECT_EQ(notes::IdentityOf(absolute->c_str()), notes::IdentityOf(file.c_str()));
+        EXPECT_TRUE(notes::IdentityOf(file.c_str()));
+
+        ASSERT_EQ(notes::KeepDamagedCopy(file.c_str()), 0);
+        EXPECT_EQ(FileContents(file + ".damaged"), (Bytes{'a', 'b'}));
+        EXPECT_EQ(notes::RemoveFile(file.c_str()), 0);
+        EXPECT_TRUE(notes::IsMissing(file.c_str()));
+    }
+}
+
+TEST(NoteFiles, ReadFileOfAtMostGivesOnlyFilesWithinTheLimit) {
+    notes_test::ScratchDir scratch;
+    const std::string name = "\xBD\xDA\xBC\xD9\xC8\xD5\x94\x39\xBC\x38";  // 节假日 and U+1F382
+    ASSERT_EQ(notes::WriteWholeFile(name.c_str(), "0123456789", 10), 0);
+    ASSERT_EQ(notes::WriteWholeFile("empty", "", 0), 0);
+    ASSERT_EQ(notes::EnsureDir("folder"), 0);
+    ASSERT_EQ(notes::EnsureDir(".."), 0);
+    struct Case {
+        std::string path;
+        std::size_t maxBytes;
+        std::optional<std::string> text;
+    };
+    const Case cases[] = {
+        {name, 10, "0123456789"}, {name, 1 << 20, "0123456789"}, {name, 9, std::nullopt},
+        {"empty", 0, ""},         {"missing", 10, std::nullopt}, {"folder", 10, std::nullopt},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(notes::ReadFileOfAtMost(c.path.c_str(), c.maxBytes), c.text) << c.path << ' ' << c.maxBytes;
+
+    // Longer than one read's chunk, on both sides of the limit.
+    const std::string large(10000, 'x');
+    ASSERT_EQ(notes::WriteWholeFile("large", large.data(), large.size()), 0);
+    EXPECT_EQ(notes::ReadFileOfAtMost("large", large.size()), large);
+    EXPECT_EQ(notes::ReadFileOfAtMost("large", large.size() - 1), std::nullopt);
 }
 
 }  // namespace
