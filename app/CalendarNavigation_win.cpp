@@ -4,7 +4,7 @@
 #include "app/ExitPromptDlg.h"
 #include "app/LocalClock.h"
 #include "app/MonthNavigation.h"
-#include "framework/WideText.h"
+#include "base/WideText_win.h"
 #include "framework/WinApp.h"
 #include "notes/MemoFile.h"
 
@@ -35,7 +35,7 @@ Function User32Entry(const char* name) {
 
 void GiveBlockReason(HWND window, const char* reason) {
     static const auto create = User32Entry<BlockReasonCreate>("ShutdownBlockReasonCreate");
-    if (create) create(window, fw::WideText(reason).c_str());
+    if (create) create(window, base::Gb18030ToWide(reason).c_str());
 }
 
 void WithdrawBlockReason(HWND window) {

@@ -1,6 +1,6 @@
 #include "framework/Accessible.h"
 
-#include "framework/WideText.h"
+#include "base/WideText_win.h"
 
 namespace fw {
 
@@ -33,7 +33,7 @@ HRESULT NoText(BSTR* out) {
 
 BSTR BstrFromGb18030(const std::string& text) {
     if (text.empty()) return nullptr;
-    const std::wstring wide = WideText(text);
+    const std::wstring wide = base::Gb18030ToWide(text);
     return ::SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
 }
 

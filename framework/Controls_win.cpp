@@ -1,13 +1,13 @@
 #include "framework/Controls.h"
 
-#include "framework/WideText.h"
+#include "base/WideText_win.h"
 
 #include <commdlg.h>
 
 namespace fw {
 
 int CComboBox::AddString(const char* text) const {
-    const std::wstring wide = WideText(text ? text : "");
+    const std::wstring wide = base::Gb18030ToWide(text ? text : "");
     return static_cast<int>(::SendMessageW(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str())));
 }
 
@@ -27,11 +27,11 @@ std::string CComboBox::GetLBText(int index) const {
     const LRESULT got =
         ::SendMessageW(hwnd_, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
     text.resize(got == CB_ERR ? 0 : static_cast<std::size_t>(got));
-    return NarrowText(text);
+    return base::WideToGb18030(text);
 }
 
 bool CStatic::Create(const char* text, DWORD style, const RECT& rect, HWND parent, UINT id) {
-    const std::wstring wide = WideText(text ? text : "");
+    const std::wstring wide = base::Gb18030ToWide(text ? text : "");
     const HWND made = ::CreateWindowExW(
         0, L"STATIC", wide.c_str(), style, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(static_cast<int>(id))), ::GetModuleHandleW(nullptr), nullptr);

@@ -1,13 +1,13 @@
 #include "framework/Gdi.h"
 
-#include "framework/WideText.h"
+#include "base/WideText_win.h"
 
 namespace fw {
 
 bool CFont::CreateFont(int height, int width, int escapement, int orientation, int weight, BYTE italic, BYTE underline,
                        BYTE strikeOut, BYTE charSet, BYTE outPrecision, BYTE clipPrecision, BYTE quality,
                        BYTE pitchAndFamily, const char* face) {
-    const std::wstring wideFace = WideText(face ? face : "");
+    const std::wstring wideFace = base::Gb18030ToWide(face ? face : "");
     font_.reset(::CreateFontW(height, width, escapement, orientation, weight, italic, underline, strikeOut, charSet,
                               outPrecision, clipPrecision, quality, pitchAndFamily, face ? wideFace.c_str() : nullptr));
     return static_cast<bool>(font_);
@@ -16,7 +16,7 @@ bool CFont::CreateFont(int height, int width, int escapement, int orientation, i
 bool CFont::CreatePointFont(int tenthsOfPoint, const char* face, int dpi) {
     LOGFONTW font{};
     font.lfCharSet = DEFAULT_CHARSET;
-    lstrcpynW(font.lfFaceName, WideText(face ? face : "").c_str(), LF_FACESIZE);
+    lstrcpynW(font.lfFaceName, base::Gb18030ToWide(face ? face : "").c_str(), LF_FACESIZE);
     // Negative: a character height, not a cell height, as point sizes mean.
     font.lfHeight = -::MulDiv(tenthsOfPoint, dpi, 720);
     font_.reset(::CreateFontIndirectW(&font));

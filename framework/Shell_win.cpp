@@ -1,6 +1,6 @@
 #include "framework/Shell.h"
 
-#include "framework/WideText.h"
+#include "base/WideText_win.h"
 
 #include <shellapi.h>
 
@@ -9,7 +9,7 @@ namespace fw {
 namespace {
 
 void OpenWithShell(HWND owner, const char* address) {
-    ::ShellExecuteW(owner, L"open", WideText(address ? address : "").c_str(), nullptr, nullptr, SW_SHOW);
+    ::ShellExecuteW(owner, L"open", base::Gb18030ToWide(address ? address : "").c_str(), nullptr, nullptr, SW_SHOW);
 }
 
 WebAddressOpener opener = &OpenWithShell;

@@ -1,15 +1,15 @@
 #include "framework/WinApp.h"
 
-#include "framework/WideText.h"
+#include "base/WideText_win.h"
 
 namespace fw {
 
 namespace {
 
 std::string ExecutableName() {
-    char path[MAX_PATH] = {};
-    const DWORD length = ::GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string name(path, length < sizeof path ? length : 0);
+    wchar_t path[MAX_PATH] = {};
+    const DWORD length = ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::string name = base::WideToGb18030(std::wstring_view(path, length < MAX_PATH ? length : 0));
     const std::size_t slash = name.find_last_of("\\/");
     if (slash != std::string::npos) name.erase(0, slash + 1);
     const std::size_t dot = name.rfind('.');
@@ -49,7 +49,7 @@ int AfxMessageBox(const char* text, UINT type) {
 
 int MessageBoxFor(HWND owner, const char* text, const char* caption, UINT type) {
     const std::string name = caption ? std::string() : AppName();
-    return ::MessageBoxW(owner, WideText(text ? text : "").c_str(), WideText(caption ? caption : name).c_str(), type);
+    return ::MessageBoxW(owner, base::Gb18030ToWide(text ? text : "").c_str(), base::Gb18030ToWide(caption ? caption : name).c_str(), type);
 }
 
 }  // namespace fw

@@ -1,7 +1,7 @@
 #include "framework/Wnd.h"
 
 #include "framework/LiveCounts.h"
-#include "framework/WideText.h"
+#include "base/WideText_win.h"
 
 #include <cstdio>
 #include <iterator>
@@ -21,11 +21,11 @@ constexpr int kObjectSlot = GWLP_USERDATA;
 std::string WindowTextOf(HWND window) {
     std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return NarrowText(text);
+    return base::WideToGb18030(text);
 }
 
 bool SetWindowTextOf(HWND window, std::string_view text) {
-    return ::SetWindowTextW(window, WideText(text).c_str()) != FALSE;
+    return ::SetWindowTextW(window, base::Gb18030ToWide(text).c_str()) != FALSE;
 }
 
 CWnd::~CWnd() {
@@ -53,7 +53,7 @@ const char* CWnd::RegisterWndClass(UINT classStyle, HCURSOR cursor) {
 
     char name[64];
     std::snprintf(name, sizeof name, "FwWnd:%x:%p", classStyle, static_cast<void*>(cursor));
-    const std::wstring wideName = WideText(name);
+    const std::wstring wideName = base::Gb18030ToWide(name);
     WNDCLASSW wc{};
     wc.style = classStyle;
     wc.lpfnWndProc = &CWnd::WindowProc;
@@ -67,8 +67,8 @@ const char* CWnd::RegisterWndClass(UINT classStyle, HCURSOR cursor) {
 bool CWnd::CreateEx(DWORD exStyle, const char* className, const char* title, DWORD style, const RECT& rect, HWND parent,
                     UINT id) {
     const HMENU menuOrId = (style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)) : nullptr;
-    const std::wstring wideClass = WideText(className ? className : "");
-    const std::wstring wideTitle = WideText(title ? title : "");
+    const std::wstring wideClass = base::Gb18030ToWide(className ? className : "");
+    const std::wstring wideTitle = base::Gb18030ToWide(title ? title : "");
     const HWND made = ::CreateWindowExW(exStyle, wideClass.c_str(), title ? wideTitle.c_str() : nullptr, style,
                                         rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
                                         menuOrId, ::GetModuleHandleW(nullptr), this);

@@ -1,7 +1,7 @@
 #include "view/DayTipDlg.h"
 
 #include "framework/Dpi.h"
-#include "framework/WideText.h"
+#include "base/WideText_win.h"
 #include "framework/WorkArea.h"
 #include "view/DayTipPlacement.h"
 #include "view/LabelWnd.h"
@@ -70,7 +70,7 @@ void CDayTipDlg::OnPaint() {
     ::SetBkMode(dc.get(), TRANSPARENT);
     ::SetTextColor(dc.get(), textColor);
     // A note's "&" is its own character, as MeasureText counted it.
-    const std::wstring wide = fw::WideText(std::string_view(tipText ? tipText.get() : "", tipLength));
+    const std::wstring wide = base::Gb18030ToWide(std::string_view(tipText ? tipText.get() : "", tipLength));
     ::DrawTextW(dc.get(), wide.data(), static_cast<int>(wide.size()), &area, DT_NOPREFIX);
 }
 

@@ -1,7 +1,7 @@
 #include "view/LabelWnd.h"
 
 #include "framework/Dpi.h"
-#include "framework/WideText.h"
+#include "base/WideText_win.h"
 #include "view/ShownText.h"
 
 #include <algorithm>
@@ -12,7 +12,7 @@ namespace {
 
 SIZE ExtentOf(HDC dc, std::string_view piece) {
     // Measured in characters: a character of four bytes is one.
-    const std::wstring wide = fw::WideText(piece);
+    const std::wstring wide = base::Gb18030ToWide(piece);
     SIZE size{};
     ::GetTextExtentPoint32W(dc, wide.data(), static_cast<int>(wide.size()), &size);
     return size;
@@ -117,7 +117,7 @@ void CLabelWnd::OnPaint() {
     ::SetTextColor(dc.get(), textColor);
     const fw::SelectGuard selected(dc.get(), font.get());
     // Format 0: top-left, lines broken only at "\r\n", "&" underlines the next character.
-    const std::wstring wide = fw::WideText(text);
+    const std::wstring wide = base::Gb18030ToWide(text);
     ::DrawTextW(dc.get(), wide.data(), static_cast<int>(wide.size()), &client, 0);
     // Only a button reached by Tab has the focus: it shows where the keys are.
     if (::GetFocus() == hwnd_) ::DrawFocusRect(dc.get(), &client);

@@ -2,7 +2,7 @@
 
 #include "framework/Dpi.h"
 #include "framework/Shell.h"
-#include "framework/WideText.h"
+#include "base/WideText_win.h"
 #include "framework/WinApp.h"
 #include "view/DayTipText.h"
 #include "view/DayLabelFit.h"
@@ -35,12 +35,12 @@ constexpr int kTodayTipDrop = 12;
 GridPoint ToGrid(POINT point) { return {point.x, point.y}; }
 
 void PutText(HDC dc, int x, int y, const char* text) {
-    const std::wstring wide = fw::WideText(text);
+    const std::wstring wide = base::Gb18030ToWide(text);
     ::TextOutW(dc, x, y, wide.data(), static_cast<int>(wide.size()));
 }
 
 int TextWidth(HDC dc, const char* text) {
-    const std::wstring wide = fw::WideText(text);
+    const std::wstring wide = base::Gb18030ToWide(text);
     SIZE size{};
     ::GetTextExtentPoint32W(dc, wide.data(), static_cast<int>(wide.size()), &size);
     return size.cx;
@@ -111,7 +111,7 @@ void CMonthView::MakeFonts() {
     weekdayFont.CreateFont(::MulDiv(system.lfHeight, scale.dpi, systemDpi),
                            ::MulDiv(system.lfWidth, scale.dpi, systemDpi), 0, 0, system.lfWeight, 0, 0, 0,
                            system.lfCharSet, 0, 0, 0, system.lfPitchAndFamily,
-                           fw::NarrowText(system.lfFaceName).c_str());
+                           base::WideToGb18030(system.lfFaceName).c_str());
 }
 
 RECT CMonthView::YearLabelRect() const {

@@ -1,7 +1,7 @@
 #include "view/NoteEditorParts.h"
 
 #include "framework/Gdi.h"
-#include "framework/WideText.h"
+#include "base/WideText_win.h"
 #include "view/DayAccessibleText.h"
 
 #include <algorithm>
@@ -22,7 +22,7 @@ void ScaleEditor(fw::CDialog& editor, base::DpiScale scale) {
 int EditorTextWidth(fw::CDialog& editor, const std::string& text, HFONT font) {
     const fw::CClientDC dc(editor.hwnd());
     const fw::SelectGuard selected(dc.get(), font);
-    const std::wstring wide = fw::WideText(text);
+    const std::wstring wide = base::Gb18030ToWide(text);
     SIZE size{};
     ::GetTextExtentPoint32W(dc.get(), wide.data(), static_cast<int>(wide.size()), &size);
     return size.cx;

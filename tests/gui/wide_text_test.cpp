@@ -4,7 +4,7 @@
 #include "framework/Controls.h"
 #include "framework/Dpi.h"
 #include "framework/Gdi.h"
-#include "framework/WideText.h"
+#include "base/WideText_win.h"
 #include "tests/gui/GuiHarness.h"
 #include "view/LabelWnd.h"
 
@@ -27,17 +27,7 @@ const struct {
     {"a&&b\r\n", L"a&&b\r\n"},
 };
 
-TEST(WideText, NarrowAndWideTextsAreEachOther) {
-    for (const auto& c : kTexts) {
-        EXPECT_EQ(fw::WideText(c.narrow), c.wide) << c.narrow;
-        EXPECT_EQ(fw::NarrowText(c.wide), c.narrow) << c.narrow;
-    }
-    // Damaged input on either side is U+FFFD, never a read past the end.
-    EXPECT_EQ(fw::WideText("a\x95"), L"a\uFFFD");
-    EXPECT_EQ(fw::NarrowText(std::wstring(1, wchar_t{0xD83C})), fw::NarrowText(L"\uFFFD"));
-}
-
-TEST(WideText, WindowsAndControlsKeepEveryCharacter) {
+TEST(WideWindowText, WindowsAndControlsKeepEveryCharacter) {
     gui_test::TestParent parent(0);
     fw::CStatic label;
     ASSERT_TRUE(label.Create("", WS_CHILD, {0, 0, 200, 20}, parent.hwnd(), 1));
@@ -62,7 +52,7 @@ TEST(WideText, WindowsAndControlsKeepEveryCharacter) {
     ::DestroyWindow(edit);
 }
 
-TEST(WideText, AFourByteCharacterMeasuresAsOneCharacter) {
+TEST(WideWindowText, AFourByteCharacterMeasuresAsOneCharacter) {
     fw::CFont font;
     ASSERT_TRUE(font.CreatePointFont(110, "宋体", fw::WindowDpi(nullptr)));
     const fw::CClientDC dc(nullptr);
