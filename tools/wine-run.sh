@@ -1,17 +1,28 @@
 #!/usr/bin/env bash
 # Runs a Windows program under Wine the way the project's tests need it:
-# a private prefix under build/, code page 936 (zh_CN.UTF-8), CJK font
-# replacements, no debug chatter, and a private Xvfb when no display is set.
+# a private prefix under build/, code page 936 (zh_CN.UTF-8) unless asked
+# otherwise, CJK font replacements, no debug chatter, and a private Xvfb
+# when no display is set.
 set -u
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # VELTRANO_LOGPIXELS=144 runs in a prefix of its own whose screen has that
 # DPI, as a user's at 150 %.
 logpixels="${VELTRANO_LOGPIXELS:-}"
-export WINEPREFIX="${VELTRANO_WINEPREFIX:-$root/build/wineprefix${logpixels:+-dpi$logpixels}}"
+# VELTRANO_CODEPAGE=1252 runs in a prefix of its own as an English Windows:
+# code page 1252 (en_US.UTF-8), the same Chinese fonts, and a documents
+# folder whose path holds characters that code page lacks.
+codepage="${VELTRANO_CODEPAGE:-936}"
+case "$codepage" in
+  936) locale=zh_CN.UTF-8; codepage="" ;;
+  1252) locale=en_US.UTF-8 ;;
+  *) echo "wine-run: no locale for code page $codepage" >&2; exit 2 ;;
+esac
+english_documents='C:\users\张伟\Documents'
+export WINEPREFIX="${VELTRANO_WINEPREFIX:-$root/build/wineprefix${logpixels:+-dpi$logpixels}${codepage:+-cp$codepage}}"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
-export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
+export LANG=$locale LC_ALL=$locale
 
 mkdir -p "$(dirname "$WINEPREFIX")"
 
@@ -38,6 +49,13 @@ fi
     done
     if [ -n "$logpixels" ]; then
       wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$logpixels" /f >/dev/null 2>&1
+    fi
+    if [ -n "$codepage" ]; then
+      mkdir -p "$WINEPREFIX/drive_c/users/张伟/Documents"
+      for folders in 'User Shell Folders' 'Shell Folders'; do
+        wine reg add "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\$folders" /v Personal \
+          /t REG_SZ /d "$english_documents" /f >/dev/null 2>&1
+      done
     fi
     wineserver -w
     touch "$WINEPREFIX/.prepared-3"

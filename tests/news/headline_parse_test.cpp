@@ -70,11 +70,11 @@ TEST(HeadlineParse, ReadsOnlyTheLengthGiven) {
 TEST(HeadlineParse, TheCapacityNeverCutsACharacter) {
     const std::string cake = "\x94\x39\xBC\x38";  // U+1F382
     const std::string head = "*L\t";
-    struct Case {
+    struct Kept {
         std::string body;
         std::size_t kept;
     };
-    const Case cases[] = {
+    const Kept cases[] = {
         {head + std::string(kHeadlineBodyCapacity - head.size(), 'a'), kHeadlineBodyCapacity},
         {head + std::string(kHeadlineBodyCapacity, 'a'), kHeadlineBodyCapacity},
         {head + std::string(kHeadlineBodyCapacity - head.size() - 4, 'a') + cake + "b", kHeadlineBodyCapacity},
@@ -84,7 +84,7 @@ TEST(HeadlineParse, TheCapacityNeverCutsACharacter) {
         {head + "\xC4\xEA" + cake, head.size() + 6},
         {"", 0},
     };
-    for (const Case& c : cases) EXPECT_EQ(CapHeadlineBody(c.body), c.body.substr(0, c.kept)) << c.kept;
+    for (const Kept& c : cases) EXPECT_EQ(CapHeadlineBody(c.body), c.body.substr(0, c.kept)) << c.kept;
 }
 
 }  // namespace

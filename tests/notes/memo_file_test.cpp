@@ -47,6 +47,13 @@ TEST_F(MemoFile, TwoLinesAreStoredWithCrLfAndNoTerminator) {
     EXPECT_EQ(notes::LoadMemo("default"), memo);
 }
 
+TEST_F(MemoFile, FourByteCharactersAreStoredAsTheyAre) {
+    const std::string memo = "\x94\x39\xBC\x38生日\r\n\x95\x34\xB2\x35";  // U+1F382, U+20BB7
+    ASSERT_EQ(notes::SaveMemo("default", memo.data(), memo.size()), 0);
+    EXPECT_EQ(FileContents(path), Bytes(memo.begin(), memo.end()));
+    EXPECT_EQ(notes::LoadMemo("default"), memo);
+}
+
 TEST_F(MemoFile, AShorterMemoReplacesTheWholeFile) {
     ASSERT_EQ(notes::SaveMemo("default", "abcdef", 6), 0);
     ASSERT_EQ(notes::SaveMemo("default", "xy", 2), 0);

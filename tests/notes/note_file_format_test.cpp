@@ -161,6 +161,24 @@ TEST_F(NoteFileFormat, EverySlotRoundTripsWithCrLfAndGbkText) {
     }
 }
 
+// Characters outside GBK are stored as GB18030's four bytes; the record's
+// length counts bytes, and every GBK character keeps its two.
+TEST_F(NoteFileFormat, FourByteCharactersAreStoredAsTheyAreAndCountedInBytes) {
+    const std::string cake = "\x94\x39\xBC\x38", ji = "\x95\x34\xB2\x35";  // U+1F382, U+20BB7
+    const std::string texts[] = {cake, "生日" + cake, ji + "\xFE\x9F" + ji, cake + "\r\n" + cake + "a"};
+    for (const std::string& text : texts) {
+        CNoteStore store;
+        ASSERT_EQ(store.Open(2024, 9), 0);
+        ASSERT_EQ(store.Set(14, text.c_str(), text.size(), 0), 0);
+        EXPECT_EQ(FileContents(store.FileName()), FileOf({Record(14, text)}));
+
+        CNoteStore reopened;
+        EXPECT_EQ(reopened.Open(2024, 9), 0);
+        EXPECT_EQ(TextOf(reopened.Slot(14)), text);
+        EXPECT_EQ(reopened.Slot(14).Length(), text.size());
+    }
+}
+
 struct BadFileCase {
     const char* what;
     bool week;
