@@ -4,6 +4,7 @@
 #include "app/HolidayFileNotice.h"
 #include "app/LocalClock.h"
 #include "app/Registry.h"
+#include "base/WideText_win.h"
 #include "framework/WinApp.h"
 #include "notes/NoteFiles.h"
 
@@ -93,7 +94,7 @@ void CCalendarDlg::OnHolidayYearFetched(const std::string& address, news::WebGet
         return;
     }
     // Kept beside "日历" for the next start; shown now even when it cannot be.
-    ::CreateDirectoryA(kFetchedHolidayFolder, nullptr);
+    ::CreateDirectoryW(base::Gb18030ToWide(kFetchedHolidayFolder).c_str(), nullptr);
     const std::string text = FetchedYearFileText(*check.year, address);
     static_cast<void>(
         notes::WriteWholeFile(FetchedYearPath(holidayFetchYear, '\\').c_str(), text.data(), text.size()));

@@ -58,6 +58,8 @@ void CLabelWnd::SetText(std::string_view s, BOOL show) {
     // Without a window there is nothing to repaint (a null window would
     // repaint the whole desktop).
     if (!hwnd_) return;
+    // Also the window's own text, which a screen reader and GetWindowText read.
+    fw::SetWindowTextOf(hwnd_, ShownText(text));
     {
         const fw::CClientDC dc(hwnd_);
         FitToText(dc.get());

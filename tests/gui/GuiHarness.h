@@ -68,6 +68,8 @@ void ExpectNoCaughtExceptions();
 // Presses a dialog button as a click would.
 void PressButton(HWND dialog, int controlId);
 
+// A window's text, wide as the system keeps it, and as the program's narrow text.
+std::wstring WideTextOf(HWND window);
 std::string TextOf(HWND window);
 RECT WindowRectOf(HWND window);
 

@@ -1,5 +1,6 @@
 #include "tests/gui/GuiHarness.h"
 
+#include "base/WideText_win.h"
 #include "framework/Gdi.h"
 #include "framework/LiveCounts.h"
 
@@ -197,11 +198,13 @@ void PressButton(HWND dialog, int controlId) {
                    reinterpret_cast<LPARAM>(::GetDlgItem(dialog, controlId)));
 }
 
-std::string TextOf(HWND window) {
-    char text[1024] = {};
-    ::GetWindowTextA(window, text, sizeof text);
+std::wstring WideTextOf(HWND window) {
+    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
     return text;
 }
+
+std::string TextOf(HWND window) { return base::WideToGb18030(WideTextOf(window)); }
 
 RECT WindowRectOf(HWND window) {
     RECT rect{};

@@ -20,11 +20,7 @@ const std::string kExported = "\xE7\x94\x9F\xE6\x97\xA5\xF0\x9F\x8E\x82\xF0\xA0\
 
 constexpr int kDay = 15;  // the fixture's today
 
-std::wstring WideTextOf(HWND window) {
-    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
+using gui_test::WideTextOf;
 
 std::string Contents(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
