@@ -12,8 +12,12 @@ exe="$root/build/win/app/Veltrano.exe"
 newsserver="$root/build/native/tools/newsserver/newsserver"
 # VELTRANO_LOGPIXELS=144 shows it on a screen of that DPI (150 %).
 dpi="${VELTRANO_LOGPIXELS:-}"
-export VELTRANO_WINEPREFIX="$root/build/wineprefix-run${dpi:+-dpi$dpi}"
-shot="$root/build/screenshot${dpi:+-dpi$dpi}.png"
+# VELTRANO_CODEPAGE=1252 shows it on an English Windows.
+cp="${VELTRANO_CODEPAGE:-}"
+[ "$cp" = 936 ] && cp=""
+suffix="${dpi:+-dpi$dpi}${cp:+-cp$cp}"
+export VELTRANO_WINEPREFIX="$root/build/wineprefix-run$suffix"
+shot="$root/build/screenshot$suffix.png"
 
 for f in "$exe" "$newsserver"; do
   [ -x "$f" ] || { echo "run-calendar: $f is missing; build it first (make run does)" >&2; exit 1; }

@@ -51,6 +51,11 @@ fi
       wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$logpixels" /f >/dev/null 2>&1
     fi
     if [ -n "$codepage" ]; then
+      # An English Windows draws Chinese in Arial (the lunar labels) through
+      # its font fallback; Wine falls back to a Chinese font only on a
+      # Chinese code page, so the link is named here.
+      wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v Arial \
+        /t REG_MULTI_SZ /d 'uming.ttc,AR PL UMing CN' /f >/dev/null 2>&1
       mkdir -p "$WINEPREFIX/drive_c/users/张伟/Documents"
       for folders in 'User Shell Folders' 'Shell Folders'; do
         wine reg add "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\$folders" /v Personal \
